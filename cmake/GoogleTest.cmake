@@ -1,0 +1,13 @@
+# GoogleTest from the system's sources, built for whichever target this tree is for.
+set(TC_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest source tree")
+if(NOT EXISTS ${TC_GOOGLETEST_SOURCE}/CMakeLists.txt)
+    message(FATAL_ERROR "GoogleTest sources not found in ${TC_GOOGLETEST_SOURCE}; run tools/setup")
+endif()
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+add_subdirectory(${TC_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+if(WIN32)
+    foreach(lib gtest gtest_main gmock gmock_main)
+        target_link_options(${lib} INTERFACE -static)
+    endforeach()
+endif()

@@ -21,6 +21,26 @@ std::size_t AdvanceGbkBoundary(std::string_view text, std::size_t boundary, std:
     return pos < text.size() ? pos : text.size();
 }
 
+bool IsGbkBoundaryAfter(std::string_view text, std::size_t boundary, std::size_t pos) {
+    const char* data = text.data();
+    std::size_t runStart = pos;
+    while (runStart > boundary) {
+        // Eight high bytes at once.
+        if (runStart - boundary >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, data + runStart - 8, sizeof word);
+            if ((word & 0x8080808080808080ull) == 0x8080808080808080ull) {
+                runStart -= 8;
+                continue;
+            }
+        }
+        if (!IsGbkLeadByte(data[runStart - 1]))
+            break;
+        --runStart;
+    }
+    return (pos - runStart) % 2 == 0;
+}
+
 std::size_t GbkCharCount(std::string_view text) {
     std::size_t count = 0;
     for (std::size_t pos = 0; pos < text.size(); pos += GbkCharLength(text, pos))

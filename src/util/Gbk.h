@@ -31,6 +31,12 @@ std::size_t NextGbkCharBoundary(std::string_view text, std::size_t pos);
 // Text searches use it to check the candidates a byte search proposes.
 std::size_t AdvanceGbkBoundary(std::string_view text, std::size_t boundary, std::size_t target);
 
+// Given a known character boundary at or before pos, tells whether pos is a
+// boundary too. A byte below 0x80 always ends a character (as a character of
+// its own or as a trail byte), so only the run of high bytes just before pos
+// is looked at: they pair up from its start, and its length's parity decides.
+bool IsGbkBoundaryAfter(std::string_view text, std::size_t boundary, std::size_t pos);
+
 // The longest prefix of at most maxBytes bytes that does not end inside a
 // two-byte character.
 std::string_view GbkTruncate(std::string_view text, std::size_t maxBytes);

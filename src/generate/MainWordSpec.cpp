@@ -6,11 +6,15 @@
 
 #include <cmath>
 
-double MainWordSpec::RequestedCount() const { return TextToNumber(countText); }
+double MainWordSpec::RequestedCount() const {
+    return TextToNumber(countText);
+}
 
 namespace {
 
-bool HasSeparator(std::string_view text) { return FindText(text, kMainWordSeparator, 1) != -1; }
+bool HasSeparator(std::string_view text) {
+    return FindText(text, kMainWordSeparator, 1) != -1;
+}
 
 } // namespace
 

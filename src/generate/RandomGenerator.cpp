@@ -18,10 +18,13 @@ std::uint64_t SplitMix64(std::uint64_t& state) {
     return z ^ (z >> 31);
 }
 
-std::uint64_t RotateLeft(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+std::uint64_t RotateLeft(std::uint64_t x, int k) {
+    return (x << k) | (x >> (64 - k));
+}
 
 std::uint64_t FreshSeed() {
-    std::uint64_t seed = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    std::uint64_t seed =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     seed ^= static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) * 31;
 #if defined(__x86_64__) || defined(__i386__)
     seed ^= __rdtsc() * 0x2545F4914F6CDD1Dull;
@@ -32,7 +35,9 @@ std::uint64_t FreshSeed() {
 
 } // namespace
 
-RandomGenerator::RandomGenerator() { Seed(FreshSeed()); }
+RandomGenerator::RandomGenerator() {
+    Seed(FreshSeed());
+}
 
 void RandomGenerator::Seed(std::uint64_t seed) {
     for (std::uint64_t& word : m_state)

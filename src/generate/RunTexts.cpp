@@ -11,9 +11,9 @@ RunMessage MakeMessage(const char* text, const char* title, int iconType) {
 } // namespace
 
 const RunMessage& MainWordMissingMessage() {
-    static const RunMessage message = MakeMessage(
-        "商品主词未设置或格式错误，请检查！\r\n\r\n正确格式为：\r\n\r\n商品主词--生成数量，中间用2个减号连接，一行一组",
-        "提示信息：", 16);
+    static const RunMessage message = MakeMessage("商品主词未设置或格式错误，请检查！\r\n\r\n正确格式为：\r\n"
+                                                  "\r\n商品主词--生成数量，中间用2个减号连接，一行一组",
+                                                  "提示信息：", 16);
     return message;
 }
 
@@ -23,9 +23,9 @@ const RunMessage& TooFewRootWordsMessage() {
 }
 
 const RunMessage& MainWordFormatMessage() {
-    static const RunMessage message = MakeMessage(
-        "商品主词与生成数量格式不正确，请检查！\r\n正确格式为：商品主词--生成数量\r\n中间是两个减号\"--\"，一行一组",
-        "提示信息：", 16);
+    static const RunMessage message = MakeMessage("商品主词与生成数量格式不正确，请检查！\r\n正确格式为：商品"
+                                                  "主词--生成数量\r\n中间是两个减号\"--\"，一行一组",
+                                                  "提示信息：", 16);
     return message;
 }
 
@@ -40,9 +40,9 @@ const RunMessage& TooFewWordsMessage() {
 }
 
 const RunMessage& CompositionFailedMessage() {
-    static const RunMessage message = MakeMessage(
-        "组合失败，请检查商品主词和词根的字数是否符合要求\r\n也可以适当调整标题字符数范围，将最小字符数减小一点", "提示",
-        1);
+    static const RunMessage message = MakeMessage("组合失败，请检查商品主词和词根的字数是否符合要求\r\n也可以"
+                                                  "适当调整标题字符数范围，将最小字符数减小一点",
+                                                  "提示", 1);
     return message;
 }
 

@@ -13,7 +13,7 @@ namespace {
 // Word counts stop at the top of their 32-bit range instead of wrapping.
 std::int32_t SaturatingAdd(std::int32_t total, std::int32_t add) {
     return total > std::numeric_limits<std::int32_t>::max() - add ? std::numeric_limits<std::int32_t>::max()
-                                                                   : total + add;
+                                                                  : total + add;
 }
 
 } // namespace
@@ -105,7 +105,8 @@ TitleEngine::AttemptEnd TitleEngine::Attempt(const MainWordSpec& line) {
 TitleEngine::AttemptEnd TitleEngine::GrowTitle(const MainWordSpec& line, std::size_t position,
                                                std::size_t entries) {
     const double quarter = std::floor(TextToNumber(m_input.MaximumLengthText()) / 4);
-    const std::size_t steps = quarter < 1 ? 0 : std::min(entries, static_cast<std::size_t>(std::min(quarter, 1e9)));
+    const std::size_t steps =
+        quarter < 1 ? 0 : std::min(entries, static_cast<std::size_t>(std::min(quarter, 1e9)));
 
     m_title.clear();
     for (std::size_t k = 1; k <= steps; ++k) {
@@ -116,7 +117,8 @@ TitleEngine::AttemptEnd TitleEngine::GrowTitle(const MainWordSpec& line, std::si
         const bool tooLong = NumberGreater(length, maximum);
         m_state.pendingWordCount = tooLong ? 0 : SaturatingAdd(m_state.pendingWordCount, 1);
 
-        const bool accepted = !tooLong && NumberGreaterOrEqual(length, TextToNumber(m_input.MinimumLengthText())) &&
+        const bool accepted = !tooLong &&
+                              NumberGreaterOrEqual(length, TextToNumber(m_input.MinimumLengthText())) &&
                               m_state.titleSet.Insert(m_title) && FindText(m_title, line.mainWord, 1) != -1;
         if (accepted) {
             Accept(line);

@@ -31,7 +31,8 @@ public:
         Stopped,           // a stop was requested
     };
 
-    TitleEngine(TitleEngineInput& input, TitleEngineReport& report, TitleRunState& state, RandomGenerator& random);
+    TitleEngine(TitleEngineInput& input, TitleEngineReport& report, TitleRunState& state,
+                RandomGenerator& random);
 
     LineEnd ComposeLine(const MainWordSpec& line);
 

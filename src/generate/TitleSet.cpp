@@ -1,12 +1,20 @@
 #include "generate/TitleSet.h"
 
-TitleSet::TitleSet() { Clear(); }
+TitleSet::TitleSet() {
+    Clear();
+}
 
-bool TitleSet::Insert(std::string_view title) { return m_titles.Set(title, 0) == 1; }
+bool TitleSet::Insert(std::string_view title) {
+    return m_titles.Set(title, 0) == 1;
+}
 
-bool TitleSet::Contains(std::string_view title) const { return m_titles.Contains(title); }
+bool TitleSet::Contains(std::string_view title) const {
+    return m_titles.Contains(title);
+}
 
-void TitleSet::Clear() { m_titles.Init(HashKeyType::Bytes, HashValueType::Integer); }
+void TitleSet::Clear() {
+    m_titles.Init(HashKeyType::Bytes, HashValueType::Integer);
+}
 
 void DropDuplicateTexts(std::vector<std::string>& texts) {
     HashTable seen;

@@ -10,7 +10,9 @@
 #include <vector>
 
 // Test texts are written in UTF-8 and handed to the engine as GBK.
-inline std::string Gbk(const char* utf8) { return Utf8ToGbk(utf8); }
+inline std::string Gbk(const char* utf8) {
+    return Utf8ToGbk(utf8);
+}
 
 class FakeInput : public TitleEngineInput {
 public:

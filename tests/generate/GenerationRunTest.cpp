@@ -75,7 +75,8 @@ TEST_F(GenerationRunTest, ANewRunStartsAfresh) {
     std::string first = run.State().resultText;
     Run(Gbk("裙子--5"));
     EXPECT_EQ(SplitLines(TidyLines(run.State().resultText)).size(), 5u);
-    EXPECT_NE(run.State().resultText, first) << "a new run may repeat titles of the last one, but starts empty";
+    EXPECT_NE(run.State().resultText, first)
+        << "a new run may repeat titles of the last one, but starts empty";
 }
 
 TEST(ResultShuffle, KeepsEveryLineAndEndsEachWithABreak) {

@@ -43,7 +43,7 @@ TEST(MainWordSpec, CheckBeforeStart) {
         {"连衣裙-100", 100, &MainWordMissingMessage()},
         {"连衣裙--100", 14, &TooFewRootWordsMessage()},
         {"连衣裙--100", 15, nullptr},
-        {"连衣裙\r\nabc--", 15, nullptr}, // passes here; the run stops at the second line's format error
+        {"连衣裙\r\nabc--", 15, nullptr},   // passes here; the run stops at the second line's format error
         {"", 0, &MainWordMissingMessage()}, // the box is checked first
     };
     for (const auto& c : cases) {

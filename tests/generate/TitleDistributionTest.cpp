@@ -98,8 +98,7 @@ struct Observed {
 };
 
 // Runs many lines, each with a fresh run state, and collects what the titles show.
-template <typename ComposeLine>
-Observed Observe(ComposeLine compose) {
+template <typename ComposeLine> Observed Observe(ComposeLine compose) {
     FakeInput input;
     input.mainWordBox = Gbk("裙子--30");
     input.minimum = input.maximum = "12";
@@ -126,9 +125,10 @@ Observed Observe(ComposeLine compose) {
 
 TEST(TitleDistribution, EngineMatchesTheLiteralAlgorithm) {
     RandomGenerator engineRandom(77), referenceRandom(78);
-    Observed engine = Observe([&](const MainWordSpec& line, FakeInput& input, FakeReport& report, TitleRunState& state) {
-        TitleEngine(input, report, state, engineRandom).ComposeLine(line);
-    });
+    Observed engine =
+        Observe([&](const MainWordSpec& line, FakeInput& input, FakeReport& report, TitleRunState& state) {
+            TitleEngine(input, report, state, engineRandom).ComposeLine(line);
+        });
     Observed reference =
         Observe([&](const MainWordSpec& line, FakeInput& input, FakeReport& report, TitleRunState& state) {
             ReferenceComposeLine(line, input, report, state, referenceRandom);
@@ -141,7 +141,8 @@ TEST(TitleDistribution, EngineMatchesTheLiteralAlgorithm) {
     EXPECT_EQ(categories, 17u) << "16 words and the main word";
     EXPECT_LT(firstChiSquare, ChiSquareCritical(categories - 1));
 
-    double positionChiSquare = TwoSampleChiSquare(engine.mainWordPositions, reference.mainWordPositions, categories);
+    double positionChiSquare =
+        TwoSampleChiSquare(engine.mainWordPositions, reference.mainWordPositions, categories);
     EXPECT_EQ(categories, 3u) << "a main word drawn fourth is beyond a title of three entries";
     EXPECT_LT(positionChiSquare, ChiSquareCritical(categories - 1));
 }

@@ -83,10 +83,10 @@ TEST_F(TitleEngineTest, NeedsFifteenEntriesWithTheMainWord) {
 TEST_F(TitleEngineTest, WordsInsideTheMainWordAndWeightlessWordsAreNeverUsed) {
     input.AddWords(16);
     const std::vector<RootWordEntry> excluded = {
-        {Gbk("裙"), "1000"},                               // occurs inside the main word 裙子
-        {FakeInput::WordOfFourBytes(500), "0"},           // weight 0
-        {FakeInput::WordOfFourBytes(501), "abc"},         // no number: weight 0
-        {FakeInput::WordOfFourBytes(502), "-5"},          // negative
+        {Gbk("裙"), "1000"},                      // occurs inside the main word 裙子
+        {FakeInput::WordOfFourBytes(500), "0"},   // weight 0
+        {FakeInput::WordOfFourBytes(501), "abc"}, // no number: weight 0
+        {FakeInput::WordOfFourBytes(502), "-5"},  // negative
     };
     input.rows.insert(input.rows.end(), excluded.begin(), excluded.end());
     input.minimum = "12";
@@ -107,11 +107,9 @@ TEST_F(TitleEngineTest, MainWordStandsAtTheDrawnPosition) {
         const char* high;
         std::set<std::size_t> offsets; // byte offsets where the main word may stand
     } cases[] = {
-        {"1", "1", {0}},
-        {"3", "3", {8}},
-        {"5", "2", {4, 8, 12, 16}}, // bounds swapped
-        {"2.9", "3.7", {4, 8}},     // bounds truncated
-        {"-4", "1", {0}},           // below 0 counts as 0; position 0 leaves the main word out
+        {"1", "1", {0}},        {"3", "3", {8}}, {"5", "2", {4, 8, 12, 16}}, // bounds swapped
+        {"2.9", "3.7", {4, 8}},                                              // bounds truncated
+        {"-4", "1", {0}}, // below 0 counts as 0; position 0 leaves the main word out
     };
     input.AddWords(30);
     input.minimum = "20";

@@ -68,8 +68,8 @@ void LiteralWordCounter::Build(const std::vector<std::u16string>& distinct) {
         const std::uint32_t node = pending.front();
         pending.pop();
         const std::uint32_t failure = m_nodes[node].failure;
-        m_nodes[node].nextOutput = m_nodes[failure].word >= 0 ? static_cast<std::int32_t>(failure)
-                                                               : m_nodes[failure].nextOutput;
+        m_nodes[node].nextOutput =
+            m_nodes[failure].word >= 0 ? static_cast<std::int32_t>(failure) : m_nodes[failure].nextOutput;
         for (const auto& [c, target] : children[node]) {
             m_nodes[target].failure = Step(failure, c);
             pending.push(target);
@@ -104,7 +104,8 @@ std::vector<std::int64_t> LiteralWordCounter::Count(std::u16string_view text) co
     std::uint32_t node = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         node = Step(node, text[i]);
-        for (std::int32_t out = m_nodes[node].word >= 0 ? static_cast<std::int32_t>(node) : m_nodes[node].nextOutput;
+        for (std::int32_t out = m_nodes[node].word >= 0 ? static_cast<std::int32_t>(node)
+                                                        : m_nodes[node].nextOutput;
              out >= 0; out = m_nodes[static_cast<std::size_t>(out)].nextOutput) {
             const Node& match = m_nodes[static_cast<std::size_t>(out)];
             const auto word = static_cast<std::size_t>(match.word);

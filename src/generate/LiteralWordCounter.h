@@ -21,11 +21,12 @@ public:
 
 private:
     struct Node {
-        std::uint32_t firstEdge = 0; // edges of this node: m_edgeChars/m_edgeTargets[firstEdge, firstEdge + edgeCount)
+        std::uint32_t firstEdge =
+            0; // edges of this node: m_edgeChars/m_edgeTargets[firstEdge, firstEdge + edgeCount)
         std::uint32_t edgeCount = 0;
         std::uint32_t failure = 0;
-        std::int32_t word = -1;        // distinct word ending here
-        std::int32_t nextOutput = -1;  // nearest node on the failure chain that ends a word
+        std::int32_t word = -1;       // distinct word ending here
+        std::int32_t nextOutput = -1; // nearest node on the failure chain that ends a word
         std::uint32_t depth = 0;
     };
 
@@ -36,7 +37,8 @@ private:
     std::vector<Node> m_nodes;
     std::vector<char16_t> m_edgeChars;
     std::vector<std::uint32_t> m_edgeTargets;
-    std::vector<std::int32_t> m_rootNext; // the root's transitions for every code unit: most steps start there
+    std::vector<std::int32_t>
+        m_rootNext; // the root's transitions for every code unit: most steps start there
     std::vector<std::uint32_t> m_wordOfListing;
     std::size_t m_distinctCount = 0;
 };

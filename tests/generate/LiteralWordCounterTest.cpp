@@ -11,7 +11,8 @@ std::int64_t NaiveCount(std::u16string_view text, std::u16string_view word) {
     if (word.empty())
         return 0;
     std::int64_t count = 0;
-    for (std::size_t pos = text.find(word); pos != std::u16string_view::npos; pos = text.find(word, pos + word.size()))
+    for (std::size_t pos = text.find(word); pos != std::u16string_view::npos;
+         pos = text.find(word, pos + word.size()))
         ++count;
     return count;
 }
@@ -38,7 +39,8 @@ TEST(LiteralWordCounter, CountsNonOverlappingMatches) {
 TEST(LiteralWordCounter, AgreesWithASearchPerWord) {
     RandomGenerator random(8);
     auto randomText = [&](std::size_t maxLength) {
-        std::u16string text(static_cast<std::size_t>(random.UniformInt(0, static_cast<std::int64_t>(maxLength))), u'a');
+        std::u16string text(
+            static_cast<std::size_t>(random.UniformInt(0, static_cast<std::int64_t>(maxLength))), u'a');
         for (char16_t& c : text)
             c = static_cast<char16_t>(u'a' + random.UniformInt(0, 2));
         return text;

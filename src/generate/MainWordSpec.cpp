@@ -27,10 +27,10 @@ MainWordSpec SplitMainWordLine(std::string_view line) {
     std::ptrdiff_t last = first;
     for (std::ptrdiff_t next; (next = FindText(line, kMainWordSeparator, last + 1)) != -1;)
         last = next;
-    MainWordSpec spec;
-    spec.mainWord = std::string(line.substr(0, static_cast<std::size_t>(first - 1)));
-    spec.countText = std::string(line.substr(static_cast<std::size_t>(last - 1) + kMainWordSeparator.size()));
-    return spec;
+    MainWordSpec parsed;
+    parsed.mainWord = std::string(line.substr(0, static_cast<std::size_t>(first - 1)));
+    parsed.countText = std::string(line.substr(static_cast<std::size_t>(last - 1) + kMainWordSeparator.size()));
+    return parsed;
 }
 
 std::optional<RunMessage> CheckBeforeStart(std::string_view mainWordBoxText, std::size_t rootWordRows) {
@@ -46,10 +46,10 @@ std::optional<std::int32_t> SumRequested(std::string_view mainWordBoxText) {
     for (const std::string& line : SplitLines(mainWordBoxText)) {
         if (line.empty() || !HasSeparator(line))
             continue;
-        MainWordSpec spec = SplitMainWordLine(line);
-        if (spec.mainWord.empty() || spec.countText.empty())
+        MainWordSpec parsed = SplitMainWordLine(line);
+        if (parsed.mainWord.empty() || parsed.countText.empty())
             return std::nullopt;
-        total = TruncateToInt32(total + spec.RequestedCount());
+        total = TruncateToInt32(total + parsed.RequestedCount());
     }
     return static_cast<std::int32_t>(total);
 }

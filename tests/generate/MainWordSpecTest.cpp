@@ -25,10 +25,10 @@ TEST(MainWordSpec, SplitsAtTheFirstAndLastSeparator) {
         {"a-b", "", "", 0},
     };
     for (const auto& c : cases) {
-        MainWordSpec spec = SplitMainWordLine(Gbk(c.line));
-        EXPECT_EQ(spec.mainWord, Gbk(c.mainWord)) << c.line;
-        EXPECT_EQ(spec.countText, Gbk(c.countText)) << c.line;
-        EXPECT_DOUBLE_EQ(spec.RequestedCount(), c.count) << c.line;
+        MainWordSpec parsed = SplitMainWordLine(Gbk(c.line));
+        EXPECT_EQ(parsed.mainWord, Gbk(c.mainWord)) << c.line;
+        EXPECT_EQ(parsed.countText, Gbk(c.countText)) << c.line;
+        EXPECT_DOUBLE_EQ(parsed.RequestedCount(), c.count) << c.line;
     }
 }
 

@@ -194,7 +194,7 @@ TEST(RegexMatcher, CaseFolding) {
         {"[a-c]+", "ABC", "", "ABC"},
         {"[^a]", "Ab", "", "b"},
         {"[ａ-ｃ]", "Ｂ", "", "Ｂ"},
-        {"\\w", "ａ", "", ""}, // \\w is ASCII only
+        {"\\w", "ａ", "", ""}, // \w is ASCII only
         {"abc", "ABC", "c", ""},
         {"[a-c]", "B", "c", ""},
     });

@@ -29,8 +29,8 @@ public:
         // Bodies may hold further lookaheads; those are appended as they turn up.
         for (std::size_t i = 0; i < m_lookaheadNodes.size() && !m_tooLarge; ++i) {
             m_program.lookaheads[i].entry = Size();
-            Compile(m_tree.nodes[static_cast<std::size_t>(m_lookaheadNodes[i])].children[0], m_reverseLookaheads,
-                    !m_reverseLookaheads);
+            Compile(m_tree.nodes[static_cast<std::size_t>(m_lookaheadNodes[i])].children[0],
+                    m_reverseLookaheads, !m_reverseLookaheads);
             Emit(RegexOp::Match);
         }
         if (m_tooLarge)

@@ -11,13 +11,12 @@ TEST(CaseFold, SimpleFolding) {
         char32_t c;
         char32_t folded;
     } cases[] = {
-        {U'A', U'a'},       {U'a', U'a'},        {U'0', U'0'},
-        {0xFF21, 0xFF41},   // full-width Ａ
-        {0xFF41, 0xFF41},   {0x212A, U'k'},      // Kelvin sign
-        {0x017F, U's'},     // long s
-        {0x1E9E, 0x00DF},   // capital sharp s: simple folding, not "ss"
-        {0x00DF, 0x00DF},   {0x03A3, 0x03C3},    {0x03C2, 0x03C3}, // Σ and final ς fold to σ
-        {0x0130, 0x0130},   // İ has only a full (and a Turkic) folding
+        {U'A', U'a'},         {U'a', U'a'},     {U'0', U'0'},     {0xFF21, 0xFF41}, // full-width Ａ
+        {0xFF41, 0xFF41},     {0x212A, U'k'},                                       // Kelvin sign
+        {0x017F, U's'},                                                             // long s
+        {0x1E9E, 0x00DF},                                         // capital sharp s: simple folding, not "ss"
+        {0x00DF, 0x00DF},     {0x03A3, 0x03C3}, {0x03C2, 0x03C3}, // Σ and final ς fold to σ
+        {0x0130, 0x0130},                                         // İ has only a full (and a Turkic) folding
         {0x1F88, 0x1F80},   // Greek capital with prosgegrammeni: simple folding
         {0x0410, 0x0430},   // Cyrillic А
         {0x8FDE, 0x8FDE},   // 连

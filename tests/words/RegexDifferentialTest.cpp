@@ -68,15 +68,17 @@ private:
     }
 
     std::u16string Quantifier() {
-        static const char16_t* const kQuantifiers[] = {u"*", u"+", u"?", u"*?", u"+?", u"??", u"{2}", u"{0,2}", u"{1,}", u"{1,2}?"};
+        static const char16_t* const kQuantifiers[] = {u"*",  u"+",   u"?",     u"*?",   u"+?",
+                                                       u"??", u"{2}", u"{0,2}", u"{1,}", u"{1,2}?"};
         if (Pick(3) != 0)
             return u"";
         return kQuantifiers[Pick(10)];
     }
 
     std::u16string Atom(int depth) {
-        static const char16_t* const kAtoms[] = {u"a", u"b", u"A", u".", u"[ab]", u"[^a]", u"[a-b]", u"\\d", u"\\w",
-                                                 u"\\s", u"\\W", u"\r", u"\\n", u"\u8FDE", u"[\\s\u8FDE]"};
+        static const char16_t* const kAtoms[] = {u"a",    u"b",     u"A",   u".",      u"[ab]",
+                                                 u"[^a]", u"[a-b]", u"\\d", u"\\w",    u"\\s",
+                                                 u"\\W",  u"\r",    u"\\n", u"\u8FDE", u"[\\s\u8FDE]"};
         if (depth > 0) {
             switch (Pick(8)) {
             case 0:
@@ -103,8 +105,7 @@ private:
     int m_groups = 0;
 };
 
-template <typename Engine>
-std::vector<std::vector<int>> FindAll(Engine& engine, std::size_t size) {
+template <typename Engine> std::vector<std::vector<int>> FindAll(Engine& engine, std::size_t size) {
     std::vector<std::vector<int>> matches;
     std::vector<int> slots;
     for (std::size_t from = 0; from <= size && engine.Search(from, slots);) {
@@ -197,7 +198,8 @@ TEST(RegexDifferential, MatcherTextsAgreeWithTheOracle) {
                     text = subject.substr(static_cast<std::size_t>(slots[2 * g]),
                                           static_cast<std::size_t>(slots[2 * g + 1] - slots[2 * g]));
                 int match = static_cast<int>(m) + 1;
-                std::string actual = g == 0 ? matcher.MatchText(match) : matcher.GroupText(match, static_cast<int>(g));
+                std::string actual =
+                    g == 0 ? matcher.MatchText(match) : matcher.GroupText(match, static_cast<int>(g));
                 ASSERT_EQ(actual, Utf16ToGbk(text)) << "match " << match << " group " << g;
             }
         }

@@ -46,18 +46,23 @@ bool RegexBacktracker::Run(int pc, std::size_t p) {
         }
         const RegexInst& inst = m_program.insts[static_cast<std::size_t>(pc)];
         bool ok = true;
+        int next = pc + 1;
         switch (inst.op) {
         case RegexOp::Unit:
         case RegexOp::Class:
             ok = p < n && RegexUnitMatches(m_program, inst, m_subject[p]);
             ++p;
+            next = inst.next;
+            break;
+        case RegexOp::Fail:
+            ok = false;
             break;
         case RegexOp::Split:
             m_stack.push_back({Frame::Kind::Retry, inst.y, static_cast<int>(p)});
-            pc = inst.x - 1;
+            next = inst.x;
             break;
         case RegexOp::Jump:
-            pc = inst.x - 1;
+            next = inst.x;
             break;
         case RegexOp::Save: {
             int& slot = m_slots[static_cast<std::size_t>(inst.x)];
@@ -86,11 +91,12 @@ bool RegexBacktracker::Run(int pc, std::size_t p) {
             break;
         case RegexOp::BackRef:
             ok = MatchBackReference(inst.x, p);
+            next = inst.next;
             break;
         case RegexOp::Match:
             return true;
         }
-        ++pc;
+        pc = next;
         if (ok)
             continue;
         // Undo back to the newest alternative and resume there.

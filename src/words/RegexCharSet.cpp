@@ -15,9 +15,10 @@ void RegexCharSet::AddRange(char16_t first, char16_t last) {
         std::swap(first, last);
     SetAsciiBits(first, last);
     // Find the ranges that overlap or touch [first, last] and merge them.
-    auto begin = std::lower_bound(m_ranges.begin(), m_ranges.end(), first, [](const Range& r, char16_t value) {
-        return static_cast<std::uint32_t>(r.last) + 1 < value;
-    });
+    auto begin =
+        std::lower_bound(m_ranges.begin(), m_ranges.end(), first, [](const Range& r, char16_t value) {
+            return static_cast<std::uint32_t>(r.last) + 1 < value;
+        });
     auto end = begin;
     std::uint32_t mergedFirst = first;
     std::uint32_t mergedLast = last;

@@ -26,7 +26,8 @@ std::string ReplacePlaceholder(std::string_view pattern) {
     std::string out;
     std::ptrdiff_t from = 1;
     for (std::ptrdiff_t found; (found = FindText(pattern, kQuotePlaceholder, from)) > 0;) {
-        out.append(pattern.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(found - from)));
+        out.append(
+            pattern.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(found - from)));
         out.push_back('"');
         from = found + static_cast<std::ptrdiff_t>(kQuotePlaceholder.size());
     }
@@ -42,7 +43,8 @@ std::size_t NextSearchStart(int start, int end) {
 }
 
 template <typename Engine>
-void CollectMatches(Engine& engine, std::size_t subjectUnits, bool global, std::vector<int>& all, int& count) {
+void CollectMatches(Engine& engine, std::size_t subjectUnits, bool global, std::vector<int>& all,
+                    int& count) {
     std::vector<int> slots;
     for (std::size_t from = 0; from <= subjectUnits && engine.Search(from, slots);) {
         all.insert(all.end(), slots.begin(), slots.end());
@@ -80,8 +82,8 @@ bool IsLiteralPattern(std::string_view pattern) {
     return true;
 }
 
-bool RegexMatcher::Match(std::string_view pattern, std::string_view subject, bool caseSensitive, bool multiLine,
-                         bool global, bool quotePlaceholder) {
+bool RegexMatcher::Match(std::string_view pattern, std::string_view subject, bool caseSensitive,
+                         bool multiLine, bool global, bool quotePlaceholder) {
     m_valid = false;
     m_matchCount = 0;
     m_slotCount = 2;
@@ -154,7 +156,7 @@ std::string RegexMatcher::Text(Span span) const {
     if (span.start < 0)
         return {};
     return EncodeGbk(std::u16string_view(m_subject).substr(static_cast<std::size_t>(span.start),
-                                                            static_cast<std::size_t>(span.end - span.start)));
+                                                           static_cast<std::size_t>(span.end - span.start)));
 }
 
 std::string RegexMatcher::MatchText(int match) const {

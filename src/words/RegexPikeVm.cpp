@@ -75,8 +75,9 @@ void RegexPikeVm::AddThread(ThreadList& list, int pc, std::size_t p, const int* 
             case RegexOp::LoopCheck:
                 ++at;
                 continue;
-            case RegexOp::BackRef:
-                break; // never compiled for this VM
+            case RegexOp::Fail:
+            case RegexOp::BackRef: // never compiled for this VM
+                break;
             }
             break;
         }
@@ -100,7 +101,7 @@ void RegexPikeVm::Step(ThreadList& current, ThreadList& next, std::size_t p) {
             return;
         }
         if (!atEnd && RegexUnitMatches(m_program, inst, c))
-            AddThread(next, pc + 1, p + 1, slots);
+            AddThread(next, inst.next, p + 1, slots);
     }
 }
 
@@ -112,6 +113,9 @@ bool RegexPikeVm::Search(std::size_t from, std::vector<int>& slots) {
     for (std::size_t p = from; p <= n; ++p) {
         if (!m_matched) {
             if (filter && m_current.threadPcs.empty()) {
+                // The instructions visited so far were visited at p, not
+                // where the skip ends.
+                m_current.Clear();
                 while (p < n && !m_program.firstUnits.Contains(m_subject[p]))
                     ++p;
                 if (p == n)
@@ -169,7 +173,7 @@ void RegexPikeVm::BuildLookaheadTable(int index) {
         for (int pc : current.threadPcs) {
             const RegexInst& inst = m_program.insts[static_cast<std::size_t>(pc)];
             if (inst.op != RegexOp::Match && RegexUnitMatches(m_program, inst, c))
-                AddState(next, stack, pc + 1, p - 1);
+                AddState(next, stack, inst.next, p - 1);
         }
         std::swap(current, next);
     }
@@ -201,6 +205,8 @@ void RegexPikeVm::AddState(ThreadList& list, std::vector<int>& stack, int pc, st
                 if (!LookaheadHolds(inst.x, p))
                     break;
                 ++at;
+            } else if (inst.op == RegexOp::Fail) {
+                break;
             } else {
                 ++at; // Save, LoopStart, LoopCheck: nothing to do here
             }

@@ -29,8 +29,8 @@ public:
         // Bodies may hold further lookaheads; those are appended as they turn up.
         for (std::size_t i = 0; i < m_lookaheadNodes.size() && !m_tooLarge; ++i) {
             m_program.lookaheads[i].entry = Size();
-            Compile(m_tree.nodes[static_cast<std::size_t>(m_lookaheadNodes[i])].children[0], m_reverseLookaheads,
-                    !m_reverseLookaheads);
+            Compile(m_tree.nodes[static_cast<std::size_t>(m_lookaheadNodes[i])].children[0],
+                    m_reverseLookaheads, !m_reverseLookaheads);
             Emit(RegexOp::Match);
         }
         if (m_tooLarge)
@@ -56,6 +56,7 @@ private:
         }
         m_program.insts.emplace_back();
         m_program.insts.back().op = op;
+        m_program.insts.back().next = Size();
         return m_program.insts.back();
     }
 
@@ -146,24 +147,35 @@ private:
     }
 
     // x{min,max}: min copies of x, then either
-    //   unbounded:  L: Split body, exit / body: LoopStart r; x; LoopCheck r; Jump L / exit:
+    //   unbounded:  L: Split body, exit / body: x; Jump L / exit:
     //   bounded:    (max - min) times: Split copy, end / copy: x   ... end:
-    // with the Split's preference reversed for a lazy quantifier.
+    // with the Split's preference reversed for a lazy quantifier. An unbounded
+    // loop whose x can match the empty text has its body guarded (see the
+    // header): for the backtracker
+    //   body: LoopStart r; x; LoopCheck r; Jump L
+    // and for the Pike VM
+    //   body: x (consuming continues in the copy below); Fail / x; Jump L
+    // A lookahead read backwards only asks whether a match exists, which an
+    // empty iteration never decides, so it needs no guard.
     void CompileRepeat(const RegexNode& node, bool reverse, bool captures) {
         int child = node.children[0];
         for (int i = 0; i < node.min && !m_tooLarge; ++i)
             Compile(child, reverse, captures);
         if (node.max < 0) {
-            bool guard = CanMatchEmpty(child);
+            bool guard = !reverse && CanMatchEmpty(child);
             int loop = Size();
             Emit(RegexOp::Split);
             int body = Size();
-            int reg = guard ? m_program.registerCount++ : -1;
-            if (guard)
+            if (!guard) {
+                Compile(child, reverse, captures);
+            } else if (m_program.needsBacktracking) {
+                int reg = m_program.registerCount++;
                 Emit(RegexOp::LoopStart).x = reg;
-            Compile(child, reverse, captures);
-            if (guard)
+                Compile(child, reverse, captures);
                 Emit(RegexOp::LoopCheck).x = reg;
+            } else {
+                CompileSplitIteration(child, captures);
+            }
             Emit(RegexOp::Jump).x = loop;
             SetSplit(loop, body, Size(), node.greedy);
             return;
@@ -176,6 +188,27 @@ private:
         }
         for (int split : splits)
             SetSplit(split, split + 1, Size(), node.greedy);
+    }
+
+    // The two copies of a guarded loop body for the Pike VM. Both copies have
+    // the same layout, so moving a consuming instruction's successor by the
+    // distance between them moves it to the same place in the second copy;
+    // nested guarded loops inside were patched the same way already, so the
+    // moves compose.
+    void CompileSplitIteration(int child, bool captures) {
+        int before = Size();
+        Compile(child, false, captures);
+        Emit(RegexOp::Fail);
+        int after = Size();
+        Compile(child, false, captures);
+        if (m_tooLarge)
+            return;
+        int distance = after - before;
+        for (int pc = before; pc < after - 1; ++pc) {
+            RegexInst& inst = At(pc);
+            if (inst.op == RegexOp::Unit || inst.op == RegexOp::Class)
+                inst.next += distance;
+        }
     }
 
     void SetSplit(int pc, int take, int skip, bool greedy) {

@@ -1,7 +1,17 @@
 // A compiled regular expression: a program of instructions that the Pike VM
 // (RegexPikeVm) or, for back-references, the backtracker (RegexBacktracker)
-// executes over a UTF-16 subject. Non-branching instructions continue at the
-// next instruction.
+// executes over a UTF-16 subject. Consuming instructions continue at `next`,
+// the other non-branching ones at the next instruction.
+//
+// An iteration of an unbounded loop that consumes nothing fails, so that
+// "(a*)*" cannot spin. The backtracker checks this with a register per loop
+// (LoopStart, LoopCheck). The Pike VM has no per-thread registers; for it a
+// loop whose body can match the empty text is compiled twice, as the part of
+// an iteration before its first consumed unit and the part after it: every
+// consuming instruction of the first copy continues in the second, and the
+// first copy ends in Fail. Each instruction then stands for one state of the
+// backtracking search, so visiting it once per position loses no match and
+// keeps the backtracking priority.
 #pragma once
 
 #include "words/CaseFold.h"
@@ -15,15 +25,14 @@
 enum class RegexOp : unsigned char {
     Unit,      // consume a unit equal to one of units[0..unitCount) (its case variants)
     Class,     // consume a unit of classes[x]
+    Fail,      // the thread ends
     Split,     // continue at x, and with lower priority at y
     Jump,      // continue at x
     Save,      // slot x = position (slots 2g and 2g+1 bound group g; group 0 is the match)
     Assert,    // continue when `assertion` holds at the position
     Look,      // continue when lookahead x matches here (or, negated, does not)
-    LoopStart, // register x = position; only the backtracker keeps registers
-    LoopCheck, // fail when the position still equals register x: an unbounded loop's
-               // iteration that consumed nothing. The Pike VM needs neither: it never
-               // visits one instruction twice at one position.
+    LoopStart, // register x = position (backtracker only)
+    LoopCheck, // fail when the position still equals register x (backtracker only)
     BackRef,   // consume the text group x captured (backtracker only)
     Match,     // the main program, or a lookahead body, has matched
 };
@@ -35,6 +44,7 @@ struct RegexInst {
     char16_t units[kMaxCaseVariants] = {};
     int x = 0;
     int y = 0;
+    int next = 0;
 };
 
 struct RegexLookahead {

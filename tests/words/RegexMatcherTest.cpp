@@ -74,20 +74,22 @@ TEST(RegexMatcher, WhatTheLoaderAndShareCountRelyOn) {
         {"(.*?)\\t(\\d+)", "no tab here\r\n", "", ""},
         {"abc", "xABCx", "", "ABC"},
         {"abc", "xABCx", "c", ""},
-        {"(.*?)\\t(\\d+)", "连衣裙\t100\r\n修身\t50\r\n百搭\r\n", "", "连衣裙\t100(连衣裙,100)|修身\t50(修身,50)"},
+        {"(.*?)\\t(\\d+)", "连衣裙\t100\r\n修身\t50\r\n百搭\r\n", "",
+         "连衣裙\t100(连衣裙,100)|修身\t50(修身,50)"},
         // Digits after the weight are part of it; anything after them is left over.
         {"(.*?)\\t(\\d+)", "a\t12x\t3\r\n", "", "a\t12(a,12)|x\t3(x,3)"},
         // "." takes the CR but never the LF.
         {"(.+)\\r", "a\r\r\nb\n", "", "a\r\r(a\r)"},
         {"连衣裙", "连衣裙女连衣裙", "", "连衣裙|连衣裙"},
         {"aa", "aaaaa", "", "aa|aa"}, // matches do not overlap
-        {"", "ab", "", "||"},          // an empty pattern matches at every position
+        {"", "ab", "", "||"},         // an empty pattern matches at every position
     });
 }
 
 TEST(RegexMatcher, InvalidPatterns) {
-    for (const char* pattern : {"(", ")", "a)", "(a", "[a", "[b-a]", "*a", "a**", "+", "?", "a{2,1}", "{2}",
-                                "\\", "a|*", "(?<a)", "\\2(a)", "^*", "$+", "\\b?", "a{1}{2}?*"}) {
+    for (const char* pattern :
+         {"(",      ")",   "a)", "(a",  "[a",    "[b-a]",  "*a", "a**", "+",    "?",
+          "a{2,1}", "{2}", "\\", "a|*", "(?<a)", "\\2(a)", "^*", "$+",  "\\b?", "a{1}{2}?*"}) {
         RegexMatcher matcher;
         EXPECT_FALSE(matcher.Match(pattern, "aaa")) << pattern;
         EXPECT_EQ(matcher.MatchCount(), 0) << pattern;
@@ -126,8 +128,8 @@ TEST(RegexMatcher, Dialect) {
         {"[\\]]", "a]", "", "]"},
         {"[\\b]", "a\bb", "", "\b"},
         {"[衣-裙]+", "衣裙连", "", "衣裙"}, // U+8863 to U+88D9
-        {"[]a]", "a]", "", ""},   // "[]" is the empty class: nothing can follow
-        {"[^]", "ab", "", "a|b"}, // any unit at all
+        {"[]a]", "a]", "", ""},             // "[]" is the empty class: nothing can follow
+        {"[^]", "ab", "", "a|b"},           // any unit at all
         {"[.]", "a.", "", "."},
         // Dot.
         {".", "a\rb\n", "", "a|\r|b"},
@@ -175,26 +177,26 @@ TEST(RegexMatcher, Anchors) {
         {"^a", "a\r\na", "s", "a"},
         {"a$", "a\r\na\na\ra", "", "a|a|a|a"},
         {"a$", "a\r\na", "s", "a"},
-        {"^$", "\r\n\r\n", "", "||"},     // three empty lines, never between CR and LF
+        {"^$", "\r\n\r\n", "", "||"}, // three empty lines, never between CR and LF
         {"^", "a\r\nb", "", "|"},
         {"$", "a\r\nb", "", "|"},
         {"^.+$", "ab\r\ncd", "", "ab|cd"},
         {"\\bab\\b", "ab abc cab ab", "", "ab|ab"},
         {"\\Ba\\B", "a bab", "", "a"},
-        {"\\b", "连a", "", "|"},  // Chinese characters are not word units
+        {"\\b", "连a", "", "|"}, // Chinese characters are not word units
     });
 }
 
 TEST(RegexMatcher, CaseFolding) {
     RunRows({
         {"abc", "ABC", "", "ABC"},
-        {"ＡＢＣ", "ａｂｃ", "", "ａｂｃ"},         // full-width Latin letters
+        {"ＡＢＣ", "ａｂｃ", "", "ａｂｃ"}, // full-width Latin letters
         {"σ", "Σ", "", "Σ"},
         {"д", "Д", "", "Д"},
         {"[a-c]+", "ABC", "", "ABC"},
         {"[^a]", "Ab", "", "b"},
         {"[ａ-ｃ]", "Ｂ", "", "Ｂ"},
-        {"\\w", "ａ", "", ""}, // \\w is ASCII only
+        {"\\w", "ａ", "", ""}, // \w is ASCII only
         {"abc", "ABC", "c", ""},
         {"[a-c]", "B", "c", ""},
     });
@@ -252,7 +254,7 @@ TEST(RegexMatcher, ReplaceWith) {
         {"b", "abc", "", "[$`|$&|$']", "a[a|b|c]c"},
         {"b", "abc", "", "$$ $0 $x $", "a$ $0 $x $c"},
         {"(b)", "abc", "", "$1$2$9", "ab$2$9c"}, // groups the pattern lacks are literal
-        {"(a)|(b)", "ab", "", "<$2>", "<><b>"},          // a group that took no part is empty
+        {"(a)|(b)", "ab", "", "<$2>", "<><b>"},  // a group that took no part is empty
         {"a", "aaa", "1", "b", "baa"},
         {"x", "abc", "", "y", "abc"},
         {"", "ab", "", "-", "-a-b-"},
@@ -262,7 +264,8 @@ TEST(RegexMatcher, ReplaceWith) {
         Options o = ParseOptions(c.flags);
         RegexMatcher matcher;
         ASSERT_TRUE(matcher.Match(G(c.pattern), G(c.subject), o.caseSensitive, o.multiLine, o.global));
-        EXPECT_EQ(GbkToUtf8(matcher.ReplaceWith(G(c.replacement))), c.expected) << c.pattern << " " << c.subject;
+        EXPECT_EQ(GbkToUtf8(matcher.ReplaceWith(G(c.replacement))), c.expected)
+            << c.pattern << " " << c.subject;
     }
 }
 

@@ -58,7 +58,9 @@ private:
         return false;
     }
 
-    bool Folds(char16_t a, char16_t b) const { return a == b || (m_ignoreCase && FoldUnit(a) == FoldUnit(b)); }
+    bool Folds(char16_t a, char16_t b) const {
+        return a == b || (m_ignoreCase && FoldUnit(a) == FoldUnit(b));
+    }
 
     bool InClass(const RegexClass& cls, char16_t c) const {
         bool in = false;
@@ -84,9 +86,11 @@ private:
         switch (assertion) {
         case RegexAssertion::LineStart:
             // After LF, or after a CR that no LF follows.
-            return p == 0 || (m_multiLine && (unit(i - 1) == '\n' || (unit(i - 1) == '\r' && unit(i) != '\n')));
+            return p == 0 ||
+                   (m_multiLine && (unit(i - 1) == '\n' || (unit(i - 1) == '\r' && unit(i) != '\n')));
         case RegexAssertion::LineEnd:
-            return p == s.size() || (m_multiLine && (unit(i) == '\r' || (unit(i) == '\n' && unit(i - 1) != '\r')));
+            return p == s.size() ||
+                   (m_multiLine && (unit(i) == '\r' || (unit(i) == '\n' && unit(i - 1) != '\r')));
         case RegexAssertion::WordBoundary:
             return IsWord(unit(i - 1)) != IsWord(unit(i));
         case RegexAssertion::NotWordBoundary:
@@ -113,7 +117,8 @@ private:
         case RegexNodeKind::Unit:
             return p < n && Folds(node.unit, m_subject[p]) && next(p + 1);
         case RegexNodeKind::Class:
-            return p < n && InClass(m_tree.classes[static_cast<std::size_t>(node.classIndex)], m_subject[p]) &&
+            return p < n &&
+                   InClass(m_tree.classes[static_cast<std::size_t>(node.classIndex)], m_subject[p]) &&
                    next(p + 1);
         case RegexNodeKind::Concat:
             return MatchSequence(node.children, 0, p, next);

@@ -4,9 +4,11 @@ namespace {
 
 // titlegen load ROOTS [--banned FILE]      the rows as the import button loads them
 // titlegen optimise ROOTS [--banned FILE]  the same rows after 词根优化
+// titlegen compose ROOTS --main WORD--COUNT ...  the titles of a generation run
 const Subcommand kSubcommands[] = {
     {"load", RunLoadCommand},
     {"optimise", RunOptimiseCommand},
+    {"compose", RunComposeCommand},
 };
 
 } // namespace

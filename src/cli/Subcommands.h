@@ -21,3 +21,4 @@ std::span<const Subcommand> Subcommands();
 
 int RunLoadCommand(std::span<const CliArgument> arguments, CliOutput& output);
 int RunOptimiseCommand(std::span<const CliArgument> arguments, CliOutput& output);
+int RunComposeCommand(std::span<const CliArgument> arguments, CliOutput& output);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -117,7 +118,7 @@ TEST_F(Titlegen, Failures) {
         std::string arguments;
         std::string message; // the start of stderr
     } cases[] = {
-        {"", "用法：titlegen load|optimise"},
+        {"", "用法：titlegen load|optimise|compose"},
         {"compile", "未知的子命令：compile"},
         {"load", "请给出一个词根文件"},
         {"load " + Quote(m_dir / "missing.txt"), "无法读取文件："},
@@ -131,6 +132,81 @@ TEST_F(Titlegen, Failures) {
         EXPECT_EQ(Run(c.arguments, out, err), 1) << c.arguments;
         EXPECT_EQ(err.substr(0, c.message.size()), c.message) << c.arguments << "\n" << err;
         EXPECT_EQ(out, "") << c.arguments;
+    }
+}
+
+// Twenty root words with weights 1..7, as a seller's file would hold them.
+std::string SellerRoots() {
+    const char* words[] = {"修身", "百搭", "韩版", "显瘦", "长款", "气质", "复古", "收腰", "雪纺", "碎花",
+                           "法式", "小个子", "高腰", "宽松", "甜美", "名媛", "chic", "a字", "夏季", "新款"};
+    std::string text;
+    for (int i = 0; i < 20; ++i)
+        text += words[i] + std::string("\t") + std::to_string(i % 7 + 1) + "\r\n";
+    return Utf8ToGbk(text);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+// A seed gives the same titles on every run and on both builds: these are pinned.
+TEST_F(Titlegen, ComposeWithASeedIsReproducible) {
+    fs::path roots = Write("roots.txt", SellerRoots());
+    const std::string arguments = "compose " + Quote(roots) + " --main 连衣裙--5 --min 20 --max 24 --seed 7";
+    std::string out, err;
+    ASSERT_EQ(Run(arguments, out, err), 0) << err;
+    EXPECT_EQ(out, "长款连衣裙高腰a字复古\n"
+                   "夏季长款连衣裙宽松新款\n"
+                   "甜美复古连衣裙夏季小个子\n"
+                   "韩版连衣裙高腰法式宽松\n"
+                   "复古显瘦宽松连衣裙小个子\n");
+    std::string again;
+    Run(arguments, again, err);
+    EXPECT_EQ(again, out);
+}
+
+TEST_F(Titlegen, ComposeMakesTitlesOfTheLengthAskedFor) {
+    fs::path roots = Write("roots.txt", SellerRoots());
+    std::string out, err;
+    ASSERT_EQ(Run("compose " + Quote(roots) + " --main 连衣裙--30 --main 半身裙--20 --seed 1 --shares", out, err), 0)
+        << err;
+    std::vector<std::string> lines = Lines(out);
+    ASSERT_EQ(lines.size(), 30u + 20u + 1u + 20u) << "titles, the separator, one row per root word";
+    for (std::size_t i = 0; i < 50; ++i) {
+        std::string title = Utf8ToGbk(lines[i]);
+        EXPECT_GE(title.size(), 58u) << lines[i];
+        EXPECT_LE(title.size(), 60u) << lines[i];
+        EXPECT_NE(lines[i].find(i < 30 ? "连衣裙" : "半身裙"), std::string::npos) << lines[i];
+    }
+    EXPECT_EQ(lines[50], "--");
+    EXPECT_EQ(lines[51].substr(0, 11), "1\t修身\t1\t");
+}
+
+TEST_F(Titlegen, ComposeFailures) {
+    fs::path roots = Write("roots.txt", SellerRoots());
+    fs::path few = Write("few.txt", Utf8ToGbk("修身\r\n百搭\r\n"));
+    const struct {
+        std::string arguments;
+        std::string message;
+        bool titles; // titles of other lines still come out
+    } cases[] = {
+        {"compose " + Quote(roots), "商品主词未设置或格式错误，请检查！", false},
+        {"compose " + Quote(roots) + " --main 连衣裙", "商品主词未设置或格式错误，请检查！", false},
+        {"compose " + Quote(few) + " --main 连衣裙--5", "词根数量不够，至少15个以上，请增加后重试", false},
+        {"compose " + Quote(roots) + " --main 连衣裙--5 --main abc--", "商品主词与生成数量格式不正确，请检查！", false},
+        {"compose " + Quote(roots) + " --main 连衣裙--5 --min 200 --max 210", "组合失败，请检查商品主词和词根的字数是否符合要求",
+         false},
+        {"compose " + Quote(roots) + " --main 连衣裙--5 --main 半身裙--5 --pos-min 30 --pos-max 30", "组合失败", false},
+        {"compose " + Quote(roots) + " --main 连衣裙--5 --seed -3", "种子必须是非负整数：-3", false},
+    };
+    for (const auto& c : cases) {
+        std::string out, err;
+        EXPECT_EQ(Run(c.arguments, out, err), 1) << c.arguments;
+        EXPECT_EQ(err.substr(0, c.message.size()), c.message) << c.arguments << "\n" << err;
+        EXPECT_EQ(!out.empty(), c.titles) << c.arguments;
     }
 }
 

@@ -14,7 +14,36 @@ bool RegexBitState::CanRun(const RegexProgram& program, std::size_t subjectUnits
            static_cast<std::uint64_t>(program.insts.size()) * (subjectUnits + 1) <= kMaxVisitedBits;
 }
 
-RegexBitState::RegexBitState(const RegexProgram& program) : m_program(program) {}
+RegexBitState::RegexBitState(const RegexProgram& program) : m_program(program) {
+    m_consumer.assign(program.insts.size(), -1);
+    for (std::size_t pc = 0; pc < program.insts.size(); ++pc) {
+        std::size_t at = pc;
+        for (std::size_t steps = 0; steps < 8 && at < program.insts.size(); ++steps) {
+            const RegexInst& inst = program.insts[at];
+            if (inst.op == RegexOp::Unit || inst.op == RegexOp::Class) {
+                m_consumer[pc] = static_cast<int>(at);
+                break;
+            }
+            if (inst.op == RegexOp::Save)
+                ++at;
+            else if (inst.op == RegexOp::Jump)
+                at = static_cast<std::size_t>(inst.x);
+            else
+                break;
+        }
+    }
+}
+
+// A branch that can only go on by consuming a unit that is not there fails;
+// seeing that before taking it saves the steps of trying (the lazy loop of
+// "(.*?)\t" meets a unit that is no TAB at almost every position).
+bool RegexBitState::CannotConsume(int pc, std::size_t p) const {
+    int consumer = m_consumer[static_cast<std::size_t>(pc)];
+    if (consumer < 0)
+        return false;
+    return p >= m_subject.size() ||
+           !RegexUnitMatches(m_program, m_program.insts[static_cast<std::size_t>(consumer)], m_subject[p]);
+}
 
 void RegexBitState::SetSubject(std::u16string_view subject) {
     m_subject = subject;
@@ -92,7 +121,12 @@ bool RegexBitState::TryAt(std::size_t start) {
                 ++p;
                 break;
             case RegexOp::Split:
-                m_jobs.push_back({inst.y, static_cast<int>(p), -1, 0});
+                if (CannotConsume(inst.x, p)) {
+                    pc = inst.y;
+                    break;
+                }
+                if (!CannotConsume(inst.y, p))
+                    m_jobs.push_back({inst.y, static_cast<int>(p), -1, 0});
                 pc = inst.x;
                 break;
             case RegexOp::Jump:

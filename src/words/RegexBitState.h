@@ -37,10 +37,14 @@ private:
     };
 
     bool TryAt(std::size_t start);
+    bool CannotConsume(int pc, std::size_t p) const;
     bool Visit(int pc, std::size_t p);
     void ClearVisited();
 
     const RegexProgram& m_program;
+    // Per instruction: the consuming instruction it reaches through Save and
+    // Jump alone, or -1.
+    std::vector<int> m_consumer;
     std::u16string_view m_subject;
     std::vector<std::uint64_t> m_visited; // bit (p - m_base) * size + pc
     std::size_t m_base = 0;

@@ -6,7 +6,7 @@
 #include "words/RowTable.h"
 
 // The option the root-word subcommands accept.
-inline constexpr CliOptionSpec kBannedOption{"banned", true};
+inline constexpr CliOption kBannedOption{"banned", true};
 
 // Loads the file of the one positional argument into the (empty) list, with
 // the banned words of --banned when given; nothing is banned without it.

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-bool CliArguments::Parse(std::span<const CliArgument> arguments, std::span<const CliOptionSpec> specs,
+bool CliArguments::Parse(std::span<const CliArgument> arguments, std::span<const CliOption> accepted,
                          std::string& error) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& text = arguments[i].gbk;
@@ -15,16 +15,16 @@ bool CliArguments::Parse(std::span<const CliArgument> arguments, std::span<const
             continue;
         }
         std::string name = text.substr(2);
-        const CliOptionSpec* spec = nullptr;
-        for (const CliOptionSpec& candidate : specs) {
+        const CliOption* option = nullptr;
+        for (const CliOption& candidate : accepted) {
             if (candidate.name == name)
-                spec = &candidate;
+                option = &candidate;
         }
-        if (!spec) {
+        if (!option) {
             error = Message("未知的选项：") + text;
             return false;
         }
-        if (!spec->takesValue) {
+        if (!option->takesValue) {
             m_options.emplace_back(name, CliArgument{});
             continue;
         }

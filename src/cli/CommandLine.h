@@ -16,7 +16,7 @@ struct CliArgument {
 
 // An option a subcommand accepts: "--name VALUE" or, without a value, a flag.
 // A repeated option keeps every value.
-struct CliOptionSpec {
+struct CliOption {
     std::string_view name;
     bool takesValue;
 };
@@ -24,7 +24,7 @@ struct CliOptionSpec {
 class CliArguments {
 public:
     // False with a message (GBK) for an unknown option or a missing value.
-    bool Parse(std::span<const CliArgument> arguments, std::span<const CliOptionSpec> specs,
+    bool Parse(std::span<const CliArgument> arguments, std::span<const CliOption> accepted,
                std::string& error);
 
     const std::vector<CliArgument>& Positional() const { return m_positional; }

@@ -4,10 +4,10 @@
 #include "words/RootWordCommands.h"
 
 int RunOptimiseCommand(std::span<const CliArgument> arguments, CliOutput& output) {
-    const CliOptionSpec specs[] = {kBannedOption};
+    const CliOption accepted[] = {kBannedOption};
     CliArguments parsed;
     std::string error;
-    if (!parsed.Parse(arguments, specs, error))
+    if (!parsed.Parse(arguments, accepted, error))
         return output.Fail(error);
     MemoryRowTable list;
     int exitCode = 0;

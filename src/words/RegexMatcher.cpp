@@ -3,8 +3,9 @@
 #include "util/CodePage.h"
 #include "util/Gbk.h"
 #include "util/TextSearch.h"
-#include "words/GbkEncoder.h"
+#include "words/GbkTranscoder.h"
 #include "words/RegexBacktracker.h"
+#include "words/RegexBitState.h"
 #include "words/RegexLiteral.h"
 #include "words/RegexParser.h"
 #include "words/RegexPikeVm.h"
@@ -89,7 +90,7 @@ bool RegexMatcher::Match(std::string_view pattern, std::string_view subject, boo
     m_slotCount = 2;
     m_slots.clear();
     m_pattern = quotePlaceholder ? ReplacePlaceholder(pattern) : std::string(pattern);
-    m_subject = GbkToUtf16(subject);
+    m_subject = DecodeGbk(subject);
     const bool ignoreCase = !caseSensitive;
     const std::size_t n = m_subject.size();
 
@@ -119,6 +120,10 @@ bool RegexMatcher::Match(std::string_view pattern, std::string_view subject, boo
     if (program.needsBacktracking) {
         RegexBacktracker engine(program);
         engine.SetSubject(m_subject, StepBudget(n));
+        CollectMatches(engine, n, global, m_slots, m_matchCount);
+    } else if (RegexBitState::CanRun(program, n)) {
+        RegexBitState engine(program);
+        engine.SetSubject(m_subject);
         CollectMatches(engine, n, global, m_slots, m_matchCount);
     } else {
         RegexPikeVm engine(program);

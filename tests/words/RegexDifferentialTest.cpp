@@ -2,6 +2,7 @@
 // backtracker on the same pattern) and by the oracle, which must agree on
 // every match and every group.
 #include "words/RegexBacktracker.h"
+#include "words/RegexBitState.h"
 #include "words/RegexMatcher.h"
 #include "words/RegexParser.h"
 #include "words/RegexPikeVm.h"
@@ -155,6 +156,11 @@ TEST(RegexDifferential, EngineAgreesWithTheOracle) {
                 RegexPikeVm vm(program);
                 vm.SetSubject(subject);
                 ASSERT_EQ(FindAll(vm, subject.size()), expected);
+            }
+            if (RegexBitState::CanRun(program, subject.size())) {
+                RegexBitState bitState(program);
+                bitState.SetSubject(subject);
+                ASSERT_EQ(FindAll(bitState, subject.size()), expected);
             }
             // Some generated patterns nest loops deeply enough to backtrack
             // exponentially; a search that runs out of steps proves nothing.

@@ -1,0 +1,108 @@
+#include "words/GbkTranscoder.h"
+
+#include "util/CodePage.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+namespace {
+
+// Per unit: 0 when not yet known, else kKnown | length << 16 | bytes (first
+// byte in bits 0-7). Code page 936 holds no character outside the BMP and
+// converts unit by unit without state, so a lone surrogate, like any unit GBK
+// cannot hold, has length 0 and vanishes as it does from Utf16ToGbk.
+constexpr std::uint32_t kKnown = 1u << 31;
+std::atomic<std::uint32_t> g_units[0x10000];
+
+std::uint32_t EncodedUnit(char16_t unit) {
+    std::uint32_t entry = g_units[unit].load(std::memory_order_relaxed);
+    if (entry != 0)
+        return entry;
+    std::string bytes = Utf16ToGbk(std::u16string_view(&unit, 1));
+    entry = kKnown | static_cast<std::uint32_t>(bytes.size() <= 2 ? bytes.size() : 0) << 16;
+    for (std::size_t i = 0; i < bytes.size() && i < 2; ++i)
+        entry |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
+    // Every thread computes the same value, so a race only repeats work.
+    g_units[unit].store(entry, std::memory_order_relaxed);
+    return entry;
+}
+
+// The unit of every two-byte character that the code page converts, on its
+// own, into one unit other than "?"; 0 for the rest (which then take the slow
+// way with their context). Built with one conversion per lead byte: all its
+// pairs separated by LF, which no pair absorbs.
+class PairTable {
+public:
+    PairTable() {
+        for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+            std::string pairs;
+            for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+                pairs += static_cast<char>(lead);
+                pairs += static_cast<char>(trail);
+                pairs += '\n';
+            }
+            std::u16string units = GbkToUtf16(pairs);
+            std::size_t start = 0;
+            for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+                std::size_t end = units.find(u'\n', start);
+                if (end == std::u16string::npos)
+                    break;
+                if (end - start == 1 && units[start] != u'?' && units[start] != 0)
+                    m_units[lead - 0x80][trail] = units[start];
+                start = end + 1;
+            }
+        }
+    }
+    char16_t Unit(unsigned char lead, unsigned char trail) const { return m_units[lead - 0x80][trail]; }
+
+private:
+    std::array<std::array<char16_t, 256>, 128> m_units{};
+};
+
+const PairTable& Pairs() {
+    static const std::unique_ptr<PairTable> table = std::make_unique<PairTable>();
+    return *table;
+}
+
+} // namespace
+
+std::u16string DecodeGbk(std::string_view gbk) {
+    const PairTable& pairs = Pairs();
+    std::u16string out(gbk.size(), u'\0');
+    std::size_t length = 0;
+    const std::size_t n = gbk.size();
+    for (std::size_t i = 0; i < n;) {
+        auto lead = static_cast<unsigned char>(gbk[i]);
+        if (lead < 0x80) {
+            out[length++] = lead;
+            ++i;
+            continue;
+        }
+        char16_t unit =
+            lead > 0x80 && i + 1 < n ? pairs.Unit(lead, static_cast<unsigned char>(gbk[i + 1])) : 0;
+        if (unit == 0)
+            return GbkToUtf16(gbk); // something only the code page itself may read
+        out[length++] = unit;
+        i += 2;
+    }
+    out.resize(length);
+    return out;
+}
+
+void AppendAsGbk(std::u16string_view units, std::string& out) {
+    out.reserve(out.size() + units.size() * 2);
+    for (char16_t unit : units) {
+        if (unit < 0x80) {
+            out.push_back(static_cast<char>(unit));
+            continue;
+        }
+        std::uint32_t entry = EncodedUnit(unit);
+        std::uint32_t length = (entry >> 16) & 3;
+        if (length >= 1)
+            out.push_back(static_cast<char>(entry & 0xFF));
+        if (length == 2)
+            out.push_back(static_cast<char>((entry >> 8) & 0xFF));
+    }
+}

@@ -20,7 +20,7 @@ std::string RandomWord(RandomGenerator& random) {
 }
 
 struct Workload {
-    std::vector<RootWordEntry> rows;
+    std::vector<RootWord> rows;
     std::string joined;
 };
 
@@ -58,7 +58,7 @@ void BM_MatcherPerWord(benchmark::State& state) {
     for (auto _ : state) {
         std::vector<std::string> shares;
         RegexMatcher matcher;
-        for (const RootWordEntry& row : work.rows) {
+        for (const RootWord& row : work.rows) {
             int matches = matcher.Match(row.word, work.joined) ? matcher.MatchCount() : 0;
             shares.push_back(NumberToText(RoundNumber(matches / 200000.0 * 100, 2)));
         }

@@ -78,7 +78,7 @@ BENCHMARK(BM_ReferenceWholeLine)->Unit(benchmark::kMillisecond);
 void BM_EnginePerAttempt(benchmark::State& state) {
     FakeInput input = UsualList(static_cast<double>(state.range(0)));
     long long pool = 0;
-    for (const RootWordEntry& row : input.rows)
+    for (const RootWord& row : input.rows)
         pool += std::stoll(row.weight);
     SilentReport report;
     RandomGenerator random(1);

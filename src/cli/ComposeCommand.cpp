@@ -28,8 +28,7 @@ public:
         m_maximum = ValueOr(arguments, "max", "60");
         m_positionMinimum = ValueOr(arguments, "pos-min", "1");
         m_positionMaximum = ValueOr(arguments, "pos-max", "15");
-        for (int row = 1; row <= list.RowCount(); ++row)
-            m_rows.push_back({list.CellText(row, kWordColumn), list.CellText(row, kWeightColumn)});
+        m_rows = ReadRootWords(list);
     }
 
     std::string MainWordBoxText() override { return m_mainWordBox; }
@@ -37,8 +36,8 @@ public:
     std::string MaximumLengthText() override { return m_maximum; }
     std::string PositionMinimumText() override { return m_positionMinimum; }
     std::string PositionMaximumText() override { return m_positionMaximum; }
-    std::vector<RootWordEntry> RootWords() override { return m_rows; }
-    const std::vector<RootWordEntry>& Rows() const { return m_rows; }
+    std::vector<RootWord> RootWords() override { return m_rows; }
+    const std::vector<RootWord>& Rows() const { return m_rows; }
 
 private:
     static std::string ValueOr(const CliArguments& arguments, std::string_view name, const char* fallback) {
@@ -48,7 +47,7 @@ private:
 
     std::string m_mainWordBox;
     std::string m_minimum, m_maximum, m_positionMinimum, m_positionMaximum;
-    std::vector<RootWordEntry> m_rows;
+    std::vector<RootWord> m_rows;
 };
 
 class CommandLineReport : public TitleEngineReport {
@@ -93,8 +92,8 @@ void WriteTitles(const std::string& resultText, CliOutput& output) {
 } // namespace
 
 int RunComposeCommand(std::span<const CliArgument> arguments, CliOutput& output) {
-    const CliOptionSpec options[] = {kBannedOption,     {"main", true},    {"min", true},  {"max", true},
-                                     {"pos-min", true}, {"pos-max", true}, {"seed", true}, {"shares", false}};
+    const CliOption options[] = {kBannedOption,     {"main", true},    {"min", true},  {"max", true},
+                                 {"pos-min", true}, {"pos-max", true}, {"seed", true}, {"shares", false}};
     CliArguments parsed;
     std::string error;
     if (!parsed.Parse(arguments, options, error))

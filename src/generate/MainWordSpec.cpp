@@ -29,7 +29,8 @@ MainWordSpec SplitMainWordLine(std::string_view line) {
         last = next;
     MainWordSpec parsed;
     parsed.mainWord = std::string(line.substr(0, static_cast<std::size_t>(first - 1)));
-    parsed.countText = std::string(line.substr(static_cast<std::size_t>(last - 1) + kMainWordSeparator.size()));
+    parsed.countText =
+        std::string(line.substr(static_cast<std::size_t>(last - 1) + kMainWordSeparator.size()));
     return parsed;
 }
 

@@ -5,7 +5,7 @@
 #include "util/TextSplit.h"
 #include "util/TextTidy.h"
 
-RunResults CollectRunResults(const TitleRunState& state, const std::vector<RootWordEntry>& rows) {
+RunResults CollectRunResults(const TitleRunState& state, const std::vector<RootWord>& rows) {
     RunResults results;
     results.resultText = TidyLines(state.resultText);
     const std::vector<std::string> titles = SplitLines(results.resultText);

@@ -15,4 +15,4 @@ struct RunResults {
     std::vector<std::string> shares; // one per root-word row
 };
 
-RunResults CollectRunResults(const TitleRunState& state, const std::vector<RootWordEntry>& rows);
+RunResults CollectRunResults(const TitleRunState& state, const std::vector<RootWord>& rows);

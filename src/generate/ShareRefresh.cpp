@@ -23,7 +23,7 @@ std::string ShareText(std::int64_t matches, std::int32_t titleWordTotal) {
 
 } // namespace
 
-std::vector<std::string> ShareRefresh(const std::vector<RootWordEntry>& rows, std::string_view joinedTitles,
+std::vector<std::string> ShareRefresh(const std::vector<RootWord>& rows, std::string_view joinedTitles,
                                       std::int32_t titleWordTotal) {
     std::vector<std::string> shares(rows.size(), "0");
     if (titleWordTotal <= 0)

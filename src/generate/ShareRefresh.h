@@ -16,5 +16,5 @@
 // "0" gets "0", and so does every row when no title was made. Plain words are
 // counted together in one pass over the titles, with the same counts the
 // matcher would give.
-std::vector<std::string> ShareRefresh(const std::vector<RootWordEntry>& rows, std::string_view joinedTitles,
+std::vector<std::string> ShareRefresh(const std::vector<RootWord>& rows, std::string_view joinedTitles,
                                       std::int32_t titleWordTotal);

@@ -23,7 +23,7 @@ TitleEngine::TitleEngine(TitleEngineInput& input, TitleEngineReport& report, Tit
     : m_input(input), m_report(report), m_state(state), m_random(random) {}
 
 TitleEngine::LineEnd TitleEngine::ComposeLine(const MainWordSpec& line) {
-    const std::vector<RootWordEntry> rows = m_input.RootWords();
+    const std::vector<RootWord> rows = m_input.RootWords();
     if (!ParametersPresent(rows)) {
         m_report.ShowMessage(MissingParametersMessage());
         return LineEnd::MissingParameters;
@@ -42,7 +42,7 @@ TitleEngine::LineEnd TitleEngine::ComposeLine(const MainWordSpec& line) {
     return LineEnd::NextLine;
 }
 
-bool TitleEngine::ParametersPresent(const std::vector<RootWordEntry>& rows) {
+bool TitleEngine::ParametersPresent(const std::vector<RootWord>& rows) {
     return !m_input.MainWordBoxText().empty() && !m_input.MinimumLengthText().empty() &&
            !m_input.MaximumLengthText().empty() && !rows.empty();
 }
@@ -50,11 +50,11 @@ bool TitleEngine::ParametersPresent(const std::vector<RootWordEntry>& rows) {
 // Root words that occur inside the main word are left out; a word listed on
 // several rows is one word whose weight is the sum of theirs, as its copies
 // in the pool would be.
-void TitleEngine::BuildPool(const std::string& mainWord, const std::vector<RootWordEntry>& rows) {
+void TitleEngine::BuildPool(const std::string& mainWord, const std::vector<RootWord>& rows) {
     m_words.clear();
     m_wordIds.Init(HashKeyType::Bytes, HashValueType::Integer);
     std::vector<std::uint64_t> weights;
-    for (const RootWordEntry& row : rows) {
+    for (const RootWord& row : rows) {
         if (FindText(mainWord, row.word, 1) != -1)
             continue;
         const std::int32_t weight = TextToInt32(row.weight);

@@ -39,8 +39,8 @@ public:
 private:
     enum class AttemptEnd { Continue, LineDone, Abandon };
 
-    bool ParametersPresent(const std::vector<RootWordEntry>& rows);
-    void BuildPool(const std::string& mainWord, const std::vector<RootWordEntry>& rows);
+    bool ParametersPresent(const std::vector<RootWord>& rows);
+    void BuildPool(const std::string& mainWord, const std::vector<RootWord>& rows);
     AttemptEnd Attempt(const MainWordSpec& line);
     std::size_t DrawPosition();
     AttemptEnd GrowTitle(const MainWordSpec& line, std::size_t position, std::size_t entries);

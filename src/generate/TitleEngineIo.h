@@ -3,15 +3,10 @@
 #pragma once
 
 #include "generate/RunTexts.h"
+#include "words/RootWordList.h"
 
 #include <string>
 #include <vector>
-
-// One row of the root-word list as the engine sees it: the word and weight cells.
-struct RootWordEntry {
-    std::string word;   // GBK
-    std::string weight; // as typed or loaded; read with the shared text-to-number conversion
-};
 
 // Every call answers with the value at that moment, so an edit made during a
 // run takes effect at once.
@@ -23,7 +18,8 @@ public:
     virtual std::string MaximumLengthText() = 0;
     virtual std::string PositionMinimumText() = 0;
     virtual std::string PositionMaximumText() = 0;
-    virtual std::vector<RootWordEntry> RootWords() = 0;
+    // The rows in list order; the engine reads the word and weight cells.
+    virtual std::vector<RootWord> RootWords() = 0;
 };
 
 class TitleEngineReport {

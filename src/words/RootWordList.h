@@ -20,7 +20,7 @@ inline constexpr int kShareColumn = 4;
 struct RootWord {
     std::string word;
     std::string weight;
-    std::string share;
+    std::string share{}; // empty until a run has finished
 };
 
 // Appends a row as every writer of the list does: ID = the new row count.

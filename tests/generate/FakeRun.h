@@ -21,7 +21,7 @@ public:
     std::string maximum = "60";
     std::string positionMinimum = "1";
     std::string positionMaximum = "15";
-    std::vector<RootWordEntry> rows;
+    std::vector<RootWord> rows;
     int positionReads = 0; // the position range is read once per attempt
 
     std::string MainWordBoxText() override { return mainWordBox; }
@@ -32,7 +32,7 @@ public:
         return positionMinimum;
     }
     std::string PositionMaximumText() override { return positionMaximum; }
-    std::vector<RootWordEntry> RootWords() override { return rows; }
+    std::vector<RootWord> RootWords() override { return rows; }
 
     // count root words of two Chinese characters each (4 bytes), all distinct.
     void AddWords(int count, const std::string& weight = "1") {

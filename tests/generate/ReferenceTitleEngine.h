@@ -19,14 +19,14 @@
 // One line, as TitleEngine::ComposeLine; returns false when the run must end.
 inline bool ReferenceComposeLine(const MainWordSpec& line, TitleEngineInput& input, TitleEngineReport& report,
                                  TitleRunState& state, RandomGenerator& random) {
-    std::vector<RootWordEntry> rows = input.RootWords();
+    std::vector<RootWord> rows = input.RootWords();
     if (input.MainWordBoxText().empty() || input.MinimumLengthText().empty() ||
         input.MaximumLengthText().empty() || rows.empty()) {
         report.ShowMessage(MissingParametersMessage());
         return false;
     }
     std::vector<std::string> pool;
-    for (const RootWordEntry& row : rows) {
+    for (const RootWord& row : rows) {
         if (FindText(line.mainWord, row.word, 1) != -1)
             continue;
         for (std::int32_t i = 0; i < TextToInt32(row.weight); ++i)

@@ -11,7 +11,7 @@
 namespace {
 
 // What the share column would hold if every word went through the matcher.
-std::string MatcherShare(const RootWordEntry& row, std::string_view joined, std::int32_t total) {
+std::string MatcherShare(const RootWord& row, std::string_view joined, std::int32_t total) {
     if (row.weight == "0")
         return "0";
     RegexMatcher matcher;
@@ -59,7 +59,7 @@ TEST(ShareRefresh, AgreesWithTheMatcherWordByWord) {
         return text;
     };
     for (int round = 0; round < 50; ++round) {
-        std::vector<RootWordEntry> rows;
+        std::vector<RootWord> rows;
         for (int i = 0; i < 40; ++i)
             rows.push_back({randomText(3), i % 7 == 0 ? "0" : "3"});
         rows.push_back({"a+", "1"});

@@ -82,7 +82,7 @@ TEST_F(TitleEngineTest, NeedsFifteenEntriesWithTheMainWord) {
 
 TEST_F(TitleEngineTest, WordsInsideTheMainWordAndWeightlessWordsAreNeverUsed) {
     input.AddWords(16);
-    const std::vector<RootWordEntry> excluded = {
+    const std::vector<RootWord> excluded = {
         {Gbk("裙"), "1000"},                      // occurs inside the main word 裙子
         {FakeInput::WordOfFourBytes(500), "0"},   // weight 0
         {FakeInput::WordOfFourBytes(501), "abc"}, // no number: weight 0

@@ -4,72 +4,248 @@
 
 namespace {
 
-// One bit per instruction and position: 32 MB at most.
+// One bit per consuming instruction and position: 32 MB at most.
 constexpr std::uint64_t kMaxVisitedBits = std::uint64_t{256} << 20;
+// The closures a search may build, in ints, however many it reaches: 16 MB.
+constexpr std::uint64_t kMaxClosureInts = std::uint64_t{1} << 22;
+// The step table holds at most this many entries (3 MB); where it would need
+// more, the search scans the closures at every position.
+constexpr std::size_t kMaxSteps = std::size_t{1} << 18;
+
+// What the assertions see on one side of a position. A context is the kind
+// before it times kUnitKinds plus the kind after it.
+enum UnitKind : int { kEdge, kLineFeed, kCarriageReturn, kWordUnit, kOtherUnit, kUnitKinds };
+constexpr int kContexts = kUnitKinds * kUnitKinds;
+
+int KindOf(char16_t unit) {
+    if (unit == u'\n')
+        return kLineFeed;
+    if (unit == u'\r')
+        return kCarriageReturn;
+    return IsRegexWordUnit(unit) ? kWordUnit : kOtherUnit;
+}
+
+// The assertion at a position of a subject made of one unit of each kind, so
+// that the closures read the assertions exactly as the other engines do.
+bool HoldsInContext(RegexAssertion assertion, bool multiLine, int context) {
+    static constexpr char16_t kSample[kUnitKinds] = {0, u'\n', u'\r', u'a', u' '};
+    const int before = context / kUnitKinds;
+    const int after = context % kUnitKinds;
+    char16_t text[2] = {};
+    std::size_t size = 0;
+    std::size_t p = 0;
+    if (before != kEdge) {
+        text[size++] = kSample[before];
+        p = 1;
+    }
+    if (after != kEdge)
+        text[size++] = kSample[after];
+    return RegexAssertionHolds(assertion, multiLine, std::u16string_view(text, size), p);
+}
+
+bool IsConsumer(const RegexInst& inst) {
+    return inst.op == RegexOp::Unit || inst.op == RegexOp::Class;
+}
 
 } // namespace
 
 bool RegexBitState::CanRun(const RegexProgram& program, std::size_t subjectUnits) {
-    return !program.needsBacktracking && program.lookaheads.empty() &&
-           static_cast<std::uint64_t>(program.insts.size()) * (subjectUnits + 1) <= kMaxVisitedBits;
+    if (program.needsBacktracking || !program.lookaheads.empty())
+        return false;
+    std::uint64_t consumers = 0;
+    bool assertions = false;
+    for (const RegexInst& inst : program.insts) {
+        consumers += IsConsumer(inst) ? 1 : 0;
+        assertions = assertions || inst.op == RegexOp::Assert;
+    }
+    // Every closure holds each target at most once, and each slot at most once
+    // per path.
+    const std::uint64_t contexts = assertions ? kContexts : 1;
+    const std::uint64_t closureInts =
+        (consumers + 1) * (consumers + 1) * contexts * (3 + static_cast<std::uint64_t>(program.slotCount));
+    return consumers * (subjectUnits + 1) <= kMaxVisitedBits && closureInts <= kMaxClosureInts;
 }
 
-RegexBitState::RegexBitState(const RegexProgram& program) : m_program(program) {
-    m_consumer.assign(program.insts.size(), -1);
-    for (std::size_t pc = 0; pc < program.insts.size(); ++pc) {
-        std::size_t at = pc;
-        for (std::size_t steps = 0; steps < 8 && at < program.insts.size(); ++steps) {
-            const RegexInst& inst = program.insts[at];
-            if (inst.op == RegexOp::Unit || inst.op == RegexOp::Class) {
-                m_consumer[pc] = static_cast<int>(at);
-                break;
-            }
-            if (inst.op == RegexOp::Save)
-                ++at;
-            else if (inst.op == RegexOp::Jump)
-                at = static_cast<std::size_t>(inst.x);
-            else
-                break;
+namespace {
+
+// The units each consuming instruction takes, in the order of the program.
+std::vector<RegexCharSet> ConsumerSets(const RegexProgram& program) {
+    std::vector<RegexCharSet> sets;
+    for (const RegexInst& inst : program.insts) {
+        if (inst.op == RegexOp::Class) {
+            sets.push_back(program.classes[static_cast<std::size_t>(inst.x)]);
+        } else if (inst.op == RegexOp::Unit) {
+            RegexCharSet set;
+            for (int i = 0; i < inst.unitCount; ++i)
+                set.Add(inst.units[i]);
+            sets.push_back(set);
         }
     }
+    return sets;
 }
 
-// A branch that can only go on by consuming a unit that is not there fails;
-// seeing that before taking it saves the steps of trying (the lazy loop of
-// "(.*?)\t" meets a unit that is no TAB at almost every position).
-bool RegexBitState::CannotConsume(int pc, std::size_t p) const {
-    int consumer = m_consumer[static_cast<std::size_t>(pc)];
-    if (consumer < 0)
-        return false;
-    return p >= m_subject.size() ||
-           !RegexUnitMatches(m_program, m_program.insts[static_cast<std::size_t>(consumer)], m_subject[p]);
+} // namespace
+
+RegexBitState::RegexBitState(const RegexProgram& program)
+    : m_program(program), m_classes(ConsumerSets(program)) {
+    m_entryPcs.push_back(program.start);
+    m_consumerOf.assign(program.insts.size(), -1);
+    for (std::size_t pc = 0; pc < program.insts.size(); ++pc) {
+        const RegexInst& inst = program.insts[pc];
+        if (inst.op == RegexOp::Assert)
+            m_contextCount = kContexts;
+        if (IsConsumer(inst)) {
+            m_consumerOf[pc] = static_cast<int>(m_consumerCount++);
+            m_entryPcs.push_back(inst.next);
+        }
+    }
+    m_closures.resize(m_entryPcs.size() * static_cast<std::size_t>(m_contextCount));
+    while ((1 << m_classBits) < m_classes.Count() + 1)
+        ++m_classBits;
+    m_stepping = (m_closures.size() << m_classBits) <= kMaxSteps;
+    m_rows.assign(m_closures.size(), -1);
+    m_stamps.assign(program.insts.size(), 0);
+    m_slots.assign(static_cast<std::size_t>(program.slotCount), -1);
 }
 
 void RegexBitState::SetSubject(std::u16string_view subject) {
     m_subject = subject;
-    std::size_t bits = m_program.insts.size() * (subject.size() + 1);
+    std::size_t bits = m_consumerCount * (subject.size() + 1);
     m_visited.assign(bits / 64 + 1, 0);
 }
 
-bool RegexBitState::Visit(int pc, std::size_t p) {
-    std::size_t bit = (p - m_base) * m_program.insts.size() + static_cast<std::size_t>(pc);
-    std::uint64_t mask = std::uint64_t{1} << (bit & 63);
-    std::uint64_t& word = m_visited[bit >> 6];
-    if (word & mask)
-        return false;
-    word |= mask;
-    m_furthest = std::max(m_furthest, p);
-    return true;
+int RegexBitState::Context(std::size_t p) const {
+    int before = p == 0 ? kEdge : KindOf(m_subject[p - 1]);
+    int after = p >= m_subject.size() ? kEdge : KindOf(m_subject[p]);
+    return before * kUnitKinds + after;
+}
+
+std::size_t RegexBitState::KeyAt(int entry, std::size_t p) const {
+    if (m_contextCount == 1)
+        return static_cast<std::size_t>(entry);
+    return static_cast<std::size_t>(entry * m_contextCount + Context(p));
+}
+
+bool RegexBitState::Takes(const Path& path, int unitClass) const {
+    return path.target == kMatch ||
+           ((m_classes.Members()[static_cast<std::size_t>(path.members + (unitClass >> 6))] >>
+             (unitClass & 63)) &
+            1);
+}
+
+int RegexBitState::RowOf(std::size_t key) {
+    int& row = m_rows[key];
+    if (row < 0) {
+        row = static_cast<int>(m_steps.size());
+        m_steps.resize(m_steps.size() + (std::size_t{1} << m_classBits));
+    }
+    return row;
+}
+
+// Which paths of the closure can take a unit of the class, for the step
+// table's entry in the given row.
+void RegexBitState::WorkOutStep(std::size_t key, int unitClass, int row) {
+    const Closure& closure = ClosureOf(key);
+    Step step;
+    step.target = kStepNone;
+    step.end = closure.end;
+    for (int i = closure.begin; i < closure.end; ++i) {
+        const Path& path = m_paths[static_cast<std::size_t>(i)];
+        if (!Takes(path, unitClass))
+            continue;
+        if (step.target != kStepNone) {
+            step.alternative = i;
+            break;
+        }
+        step.target = path.target;
+        if (path.savesBegin < path.savesEnd || path.target == kMatch)
+            step.path = i;
+    }
+    if (step.target >= 0 && m_contextCount == 1)
+        step.nextRow = RowOf(static_cast<std::size_t>(step.target) + 1);
+    m_steps[static_cast<std::size_t>(row + unitClass)] = step;
+}
+
+const RegexBitState::Closure& RegexBitState::ClosureOf(std::size_t key) {
+    Closure& closure = m_closures[key];
+    if (closure.begin >= 0)
+        return closure;
+    const int entry = static_cast<int>(key) / m_contextCount;
+    const int context = static_cast<int>(key) % m_contextCount;
+    ++m_stamp;
+    closure.begin = static_cast<int>(m_paths.size());
+    m_pending.clear();
+    m_pending.push_back(m_entryPcs[static_cast<std::size_t>(entry)]);
+    m_pending.push_back(0);
+    bool matched = false;
+    while (!m_pending.empty() && !matched) {
+        m_pathSaves.resize(static_cast<std::size_t>(m_pending.back()));
+        m_pending.pop_back();
+        int pc = m_pending.back();
+        m_pending.pop_back();
+        while (m_stamps[static_cast<std::size_t>(pc)] != m_stamp) {
+            m_stamps[static_cast<std::size_t>(pc)] = m_stamp;
+            const RegexInst& inst = m_program.insts[static_cast<std::size_t>(pc)];
+            int target = kMatch - 1; // none: the path ends here without a target
+            switch (inst.op) {
+            case RegexOp::Unit:
+            case RegexOp::Class:
+                target = m_consumerOf[static_cast<std::size_t>(pc)];
+                break;
+            case RegexOp::Match:
+                target = kMatch;
+                matched = true;
+                break;
+            case RegexOp::Split:
+                m_pending.push_back(inst.y);
+                m_pending.push_back(static_cast<int>(m_pathSaves.size()));
+                pc = inst.x;
+                continue;
+            case RegexOp::Jump:
+                pc = inst.x;
+                continue;
+            case RegexOp::Save:
+                // Every save on the path sets its slot to the same position.
+                if (std::find(m_pathSaves.begin(), m_pathSaves.end(), inst.x) == m_pathSaves.end())
+                    m_pathSaves.push_back(inst.x);
+                ++pc;
+                continue;
+            case RegexOp::Assert:
+                if (!HoldsInContext(inst.assertion, m_program.multiLine, context))
+                    break;
+                ++pc;
+                continue;
+            case RegexOp::LoopStart:
+            case RegexOp::LoopCheck:
+                ++pc; // not compiled for this engine's programs
+                continue;
+            case RegexOp::Fail:
+            case RegexOp::Look:
+            case RegexOp::BackRef:
+                break;
+            }
+            if (target >= kMatch) {
+                Path path;
+                path.target = target;
+                path.members = target == kMatch ? 0 : target * static_cast<int>(m_classes.WordsPerSet());
+                path.savesBegin = static_cast<int>(m_saves.size());
+                m_saves.insert(m_saves.end(), m_pathSaves.begin(), m_pathSaves.end());
+                path.savesEnd = static_cast<int>(m_saves.size());
+                m_paths.push_back(path);
+            }
+            break;
+        }
+    }
+    closure.end = static_cast<int>(m_paths.size());
+    return closure;
 }
 
 // Clears what this search marked, so that the next search, which may pass
 // through the states of this one's match, starts afresh; the cost is that of
 // the marking.
 void RegexBitState::ClearVisited() {
-    std::size_t size = m_program.insts.size();
-    std::size_t first = 0;
-    std::size_t last = (m_furthest - m_base + 1) * size;
-    std::fill(m_visited.begin() + static_cast<std::ptrdiff_t>(first >> 6),
+    std::size_t last = (m_furthest - m_base + 1) * m_consumerCount;
+    std::fill(m_visited.begin(),
               m_visited.begin() + static_cast<std::ptrdiff_t>(std::min(m_visited.size(), last / 64 + 1)), 0);
 }
 
@@ -96,66 +272,133 @@ bool RegexBitState::Search(std::size_t from, std::vector<int>& slots) {
     return found;
 }
 
-bool RegexBitState::TryAt(std::size_t start) {
-    const std::size_t n = m_subject.size();
-    m_slots.assign(static_cast<std::size_t>(m_program.slotCount), -1);
-    m_jobs.clear();
-    m_jobs.push_back({m_program.start, static_cast<int>(start), -1, 0});
-    while (!m_jobs.empty()) {
-        Job job = m_jobs.back();
-        m_jobs.pop_back();
-        if (job.slot >= 0) {
-            m_slots[static_cast<std::size_t>(job.slot)] = job.value;
-            continue;
-        }
-        int pc = job.pc;
-        std::size_t p = static_cast<std::size_t>(job.p);
-        while (Visit(pc, p)) {
-            const RegexInst& inst = m_program.insts[static_cast<std::size_t>(pc)];
-            bool proceed = true;
-            switch (inst.op) {
-            case RegexOp::Unit:
-            case RegexOp::Class:
-                proceed = p < n && RegexUnitMatches(m_program, inst, m_subject[p]);
-                pc = inst.next;
-                ++p;
-                break;
-            case RegexOp::Split:
-                if (CannotConsume(inst.x, p)) {
-                    pc = inst.y;
-                    break;
-                }
-                if (!CannotConsume(inst.y, p))
-                    m_jobs.push_back({inst.y, static_cast<int>(p), -1, 0});
-                pc = inst.x;
-                break;
-            case RegexOp::Jump:
-                pc = inst.x;
-                break;
-            case RegexOp::Save:
-                m_jobs.push_back({0, 0, inst.x, m_slots[static_cast<std::size_t>(inst.x)]});
-                m_slots[static_cast<std::size_t>(inst.x)] = static_cast<int>(p);
-                ++pc;
-                break;
-            case RegexOp::Assert:
-                proceed = RegexAssertionHolds(inst.assertion, m_program.multiLine, m_subject, p);
-                ++pc;
-                break;
-            case RegexOp::Match:
-                return true;
-            case RegexOp::LoopStart:
-            case RegexOp::LoopCheck:
-                ++pc; // not compiled for this engine's programs
-                break;
-            case RegexOp::Fail:
-            case RegexOp::Look:
-            case RegexOp::BackRef:
-                proceed = false;
-                break;
-            }
-            if (!proceed)
-                break;
-        }
+// Keeps the slots the path is about to set, for a frame to put back.
+void RegexBitState::LogSlots(const Path& path) {
+    const std::size_t count = static_cast<std::size_t>(path.savesEnd - path.savesBegin);
+    if (m_undoTop + count > m_undo.size())
+        m_undo.resize(2 * (m_undoTop + count));
+    for (int s = path.savesBegin; s < path.savesEnd; ++s) {
+        const int slot = m_saves[static_cast<std::size_t>(s)];
+        m_undo[m_undoTop++] = {slot, m_slots[static_cast<std::size_t>(slot)]};
     }
-    return false;
+}
+
+// The backtracking search from one start. Slot changes are logged only while
+// some frame could come back to an earlier state. This loop runs once per unit
+// of every match, so it keeps what it uses in locals.
+bool RegexBitState::TryAt(std::size_t start) {
+    const char16_t* const subject = m_subject.data();
+    const std::size_t n = m_subject.size();
+    const std::size_t consumerCount = m_consumerCount;
+    std::uint64_t* const visited = m_visited.data();
+    const std::size_t base = m_base;
+    int* const slots = m_slots.data();
+    std::size_t furthest = m_furthest;
+    auto isVisited = [&](int target, std::size_t p) {
+        const std::size_t bit = (p - base) * consumerCount + static_cast<std::size_t>(target);
+        return (visited[bit >> 6] >> (bit & 63)) & 1;
+    };
+    // A frame may come back to the slots as they stand, unless the path
+    // matches and ends the search.
+    auto setSlots = [&](const Path& path, std::size_t p) {
+        if (!m_frames.empty() && path.target != kMatch)
+            LogSlots(path);
+        for (int s = path.savesBegin; s < path.savesEnd; ++s)
+            slots[m_saves[static_cast<std::size_t>(s)]] = static_cast<int>(p);
+    };
+
+    std::fill(m_slots.begin(), m_slots.end(), -1);
+    m_frames.clear();
+    m_undoTop = 0;
+    std::size_t p = start;
+    std::size_t key = KeyAt(0, p);
+    int row = m_stepping ? RowOf(key) : -1;
+    for (;;) {
+        const int unitClass = p < n ? m_classes.Of(subject[p]) : m_classes.EndClass();
+        bool scanAll = true;
+        if (row >= 0) {
+            const Step* step = &m_steps[static_cast<std::size_t>(row + unitClass)];
+            if (step->target == kStepUnknown) {
+                WorkOutStep(key, unitClass, row);
+                step = &m_steps[static_cast<std::size_t>(row + unitClass)];
+            }
+            const int target = step->target;
+            if (target >= 0) {
+                const std::size_t bit = (p - base) * consumerCount + static_cast<std::size_t>(target);
+                const std::uint64_t word = visited[bit >> 6];
+                const std::uint64_t mask = std::uint64_t{1} << (bit & 63);
+                if ((word & mask) == 0) {
+                    visited[bit >> 6] = word | mask;
+                    if (step->alternative >= 0)
+                        m_frames.push_back(
+                            {step->alternative, step->end, static_cast<int>(p), static_cast<int>(m_undoTop)});
+                    if (step->path >= 0)
+                        setSlots(m_paths[static_cast<std::size_t>(step->path)], p);
+                    furthest = std::max(furthest, p);
+                    ++p;
+                    if (m_contextCount == 1) {
+                        key = static_cast<std::size_t>(target) + 1;
+                        row = step->nextRow;
+                    } else {
+                        key = KeyAt(target + 1, p);
+                        row = RowOf(key);
+                    }
+                    continue;
+                }
+                // Tried already: some later path may still go on.
+            } else if (target == kMatch) {
+                setSlots(m_paths[static_cast<std::size_t>(step->path)], p);
+                m_furthest = furthest;
+                return true;
+            } else {
+                scanAll = false; // no path can take the unit
+            }
+        }
+        // Scan the closure, backtracking until some path can go on.
+        const Closure& closure = ClosureOf(key);
+        int i = scanAll ? closure.begin : 0;
+        int end = scanAll ? closure.end : 0;
+        int scanClass = unitClass;
+        auto viable = [&](int index) {
+            const Path& path = m_paths[static_cast<std::size_t>(index)];
+            return Takes(path, scanClass) && (path.target == kMatch || !isVisited(path.target, p));
+        };
+        for (;;) {
+            while (i < end && !viable(i))
+                ++i;
+            if (i < end)
+                break;
+            if (m_frames.empty()) {
+                m_furthest = furthest;
+                return false;
+            }
+            const Frame frame = m_frames.back();
+            m_frames.pop_back();
+            while (m_undoTop > static_cast<std::size_t>(frame.undoHeight)) {
+                --m_undoTop;
+                slots[m_undo[m_undoTop].slot] = m_undo[m_undoTop].value;
+            }
+            p = static_cast<std::size_t>(frame.p);
+            i = frame.next;
+            end = frame.end;
+            scanClass = p < n ? m_classes.Of(subject[p]) : m_classes.EndClass();
+        }
+        int next = i + 1;
+        while (next < end && !viable(next))
+            ++next;
+        if (next < end)
+            m_frames.push_back({next, end, static_cast<int>(p), static_cast<int>(m_undoTop)});
+        const Path path = m_paths[static_cast<std::size_t>(i)];
+        setSlots(path, p);
+        if (path.target == kMatch) {
+            m_furthest = furthest;
+            return true;
+        }
+        const std::size_t bit = (p - base) * consumerCount + static_cast<std::size_t>(path.target);
+        visited[bit >> 6] |= std::uint64_t{1} << (bit & 63);
+        furthest = std::max(furthest, p);
+        ++p;
+        key = KeyAt(path.target + 1, p);
+        row = m_stepping ? RowOf(key) : -1;
+    }
 }

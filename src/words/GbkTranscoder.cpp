@@ -70,24 +70,34 @@ const PairTable& Pairs() {
 
 std::u16string DecodeGbk(std::string_view gbk) {
     const PairTable& pairs = Pairs();
-    std::u16string out(gbk.size(), u'\0');
-    std::size_t length = 0;
-    const std::size_t n = gbk.size();
-    for (std::size_t i = 0; i < n;) {
-        auto lead = static_cast<unsigned char>(gbk[i]);
+    // Units go through a small buffer into room reserved for the most there
+    // can be, so that no unit is written twice and no page of the room that
+    // stays unused is touched.
+    std::u16string out;
+    out.reserve(gbk.size());
+    char16_t buffer[4096];
+    std::size_t buffered = 0;
+    const auto* from = reinterpret_cast<const unsigned char*>(gbk.data());
+    const auto* const end = from + gbk.size();
+    while (from < end) {
+        if (buffered == std::size(buffer)) {
+            out.append(buffer, buffered);
+            buffered = 0;
+        }
+        const unsigned char lead = *from;
         if (lead < 0x80) {
-            out[length++] = lead;
-            ++i;
+            buffer[buffered++] = lead;
+            ++from;
             continue;
         }
-        char16_t unit =
-            lead > 0x80 && i + 1 < n ? pairs.Unit(lead, static_cast<unsigned char>(gbk[i + 1])) : 0;
+        // The table has no unit for lead byte 0x80.
+        const char16_t unit = end - from >= 2 ? pairs.Unit(lead, from[1]) : 0;
         if (unit == 0)
             return GbkToUtf16(gbk); // something only the code page itself may read
-        out[length++] = unit;
-        i += 2;
+        buffer[buffered++] = unit;
+        from += 2;
     }
-    out.resize(length);
+    out.append(buffer, buffered);
     return out;
 }
 

@@ -68,8 +68,9 @@ bool RegexBitState::CanRun(const RegexProgram& program, std::size_t subjectUnits
 
 namespace {
 
-// The units each consuming instruction takes, in the order of the program.
-std::vector<RegexCharSet> ConsumerSets(const RegexProgram& program) {
+// The units each consuming instruction takes, in the order of the program,
+// then those a match can start with.
+std::vector<RegexCharSet> UnitSets(const RegexProgram& program) {
     std::vector<RegexCharSet> sets;
     for (const RegexInst& inst : program.insts) {
         if (inst.op == RegexOp::Class) {
@@ -81,13 +82,13 @@ std::vector<RegexCharSet> ConsumerSets(const RegexProgram& program) {
             sets.push_back(set);
         }
     }
+    sets.push_back(program.firstUnits);
     return sets;
 }
 
 } // namespace
 
-RegexBitState::RegexBitState(const RegexProgram& program)
-    : m_program(program), m_classes(ConsumerSets(program)) {
+RegexBitState::RegexBitState(const RegexProgram& program) : m_program(program), m_classes(UnitSets(program)) {
     m_entryPcs.push_back(program.start);
     m_consumerOf.assign(program.insts.size(), -1);
     for (std::size_t pc = 0; pc < program.insts.size(); ++pc) {
@@ -105,13 +106,13 @@ RegexBitState::RegexBitState(const RegexProgram& program)
     m_stepping = (m_closures.size() << m_classBits) <= kMaxSteps;
     m_rows.assign(m_closures.size(), -1);
     m_stamps.assign(program.insts.size(), 0);
-    m_slots.assign(static_cast<std::size_t>(program.slotCount), -1);
 }
 
 void RegexBitState::SetSubject(std::u16string_view subject) {
     m_subject = subject;
     std::size_t bits = m_consumerCount * (subject.size() + 1);
     m_visited.assign(bits / 64 + 1, 0);
+    m_matchEnd = 0;
 }
 
 int RegexBitState::Context(std::size_t p) const {
@@ -240,74 +241,73 @@ const RegexBitState::Closure& RegexBitState::ClosureOf(std::size_t key) {
     return closure;
 }
 
-// Clears what this search marked, so that the next search, which may pass
-// through the states of this one's match, starts afresh; the cost is that of
-// the marking.
-void RegexBitState::ClearVisited() {
-    std::size_t last = (m_furthest - m_base + 1) * m_consumerCount;
-    std::fill(m_visited.begin(),
-              m_visited.begin() + static_cast<std::ptrdiff_t>(std::min(m_visited.size(), last / 64 + 1)), 0);
-}
-
+// The marks stay from one search to the next: a state tried and failed fails
+// whenever it is reached, since no state depends on the way to it, and the
+// states on the way to a match lie before the position where the next search
+// starts. Only a search that starts before the end of the last match clears
+// them, so as not to trip over that match's own states.
 bool RegexBitState::Search(std::size_t from, std::vector<int>& slots) {
+    const char16_t* const subject = m_subject.data();
     const std::size_t n = m_subject.size();
+    if (from < m_matchEnd)
+        std::fill(m_visited.begin(), m_visited.end(), 0);
+    m_matchEnd = 0;
+    slots.resize(static_cast<std::size_t>(m_program.slotCount));
     const bool filter = !m_program.canMatchEmpty;
-    m_base = from;
-    m_furthest = from;
-    bool found = false;
+    const std::uint64_t* const firstUnits =
+        m_classes.Members().data() + m_consumerCount * m_classes.WordsPerSet();
     for (std::size_t start = from; start <= n; ++start) {
         if (filter) {
-            while (start < n && !m_program.firstUnits.Contains(m_subject[start]))
+            while (start < n) {
+                const int unitClass = m_classes.Of(subject[start]);
+                if ((firstUnits[unitClass >> 6] >> (unitClass & 63)) & 1)
+                    break;
                 ++start;
+            }
             if (start == n)
                 break;
         }
-        if (TryAt(start)) {
-            slots = m_slots;
-            found = true;
-            break;
+        if (TryAt(start, slots.data())) {
+            m_matchEnd = static_cast<std::size_t>(slots[1]);
+            return true;
         }
     }
-    ClearVisited();
-    return found;
+    return false;
 }
 
 // Keeps the slots the path is about to set, for a frame to put back.
-void RegexBitState::LogSlots(const Path& path) {
+void RegexBitState::LogSlots(const Path& path, const int* slots) {
     const std::size_t count = static_cast<std::size_t>(path.savesEnd - path.savesBegin);
     if (m_undoTop + count > m_undo.size())
         m_undo.resize(2 * (m_undoTop + count));
     for (int s = path.savesBegin; s < path.savesEnd; ++s) {
         const int slot = m_saves[static_cast<std::size_t>(s)];
-        m_undo[m_undoTop++] = {slot, m_slots[static_cast<std::size_t>(slot)]};
+        m_undo[m_undoTop++] = {slot, slots[slot]};
     }
 }
 
 // The backtracking search from one start. Slot changes are logged only while
 // some frame could come back to an earlier state. This loop runs once per unit
 // of every match, so it keeps what it uses in locals.
-bool RegexBitState::TryAt(std::size_t start) {
+bool RegexBitState::TryAt(std::size_t start, int* slots) {
     const char16_t* const subject = m_subject.data();
     const std::size_t n = m_subject.size();
     const std::size_t consumerCount = m_consumerCount;
     std::uint64_t* const visited = m_visited.data();
-    const std::size_t base = m_base;
-    int* const slots = m_slots.data();
-    std::size_t furthest = m_furthest;
     auto isVisited = [&](int target, std::size_t p) {
-        const std::size_t bit = (p - base) * consumerCount + static_cast<std::size_t>(target);
+        const std::size_t bit = p * consumerCount + static_cast<std::size_t>(target);
         return (visited[bit >> 6] >> (bit & 63)) & 1;
     };
     // A frame may come back to the slots as they stand, unless the path
     // matches and ends the search.
     auto setSlots = [&](const Path& path, std::size_t p) {
         if (!m_frames.empty() && path.target != kMatch)
-            LogSlots(path);
+            LogSlots(path, slots);
         for (int s = path.savesBegin; s < path.savesEnd; ++s)
             slots[m_saves[static_cast<std::size_t>(s)]] = static_cast<int>(p);
     };
 
-    std::fill(m_slots.begin(), m_slots.end(), -1);
+    std::fill(slots, slots + m_program.slotCount, -1);
     m_frames.clear();
     m_undoTop = 0;
     std::size_t p = start;
@@ -324,7 +324,7 @@ bool RegexBitState::TryAt(std::size_t start) {
             }
             const int target = step->target;
             if (target >= 0) {
-                const std::size_t bit = (p - base) * consumerCount + static_cast<std::size_t>(target);
+                const std::size_t bit = p * consumerCount + static_cast<std::size_t>(target);
                 const std::uint64_t word = visited[bit >> 6];
                 const std::uint64_t mask = std::uint64_t{1} << (bit & 63);
                 if ((word & mask) == 0) {
@@ -334,7 +334,6 @@ bool RegexBitState::TryAt(std::size_t start) {
                             {step->alternative, step->end, static_cast<int>(p), static_cast<int>(m_undoTop)});
                     if (step->path >= 0)
                         setSlots(m_paths[static_cast<std::size_t>(step->path)], p);
-                    furthest = std::max(furthest, p);
                     ++p;
                     if (m_contextCount == 1) {
                         key = static_cast<std::size_t>(target) + 1;
@@ -348,7 +347,6 @@ bool RegexBitState::TryAt(std::size_t start) {
                 // Tried already: some later path may still go on.
             } else if (target == kMatch) {
                 setSlots(m_paths[static_cast<std::size_t>(step->path)], p);
-                m_furthest = furthest;
                 return true;
             } else {
                 scanAll = false; // no path can take the unit
@@ -369,7 +367,6 @@ bool RegexBitState::TryAt(std::size_t start) {
             if (i < end)
                 break;
             if (m_frames.empty()) {
-                m_furthest = furthest;
                 return false;
             }
             const Frame frame = m_frames.back();
@@ -391,12 +388,10 @@ bool RegexBitState::TryAt(std::size_t start) {
         const Path path = m_paths[static_cast<std::size_t>(i)];
         setSlots(path, p);
         if (path.target == kMatch) {
-            m_furthest = furthest;
             return true;
         }
-        const std::size_t bit = (p - base) * consumerCount + static_cast<std::size_t>(path.target);
+        const std::size_t bit = p * consumerCount + static_cast<std::size_t>(path.target);
         visited[bit >> 6] |= std::uint64_t{1} << (bit & 63);
-        furthest = std::max(furthest, p);
         ++p;
         key = KeyAt(path.target + 1, p);
         row = m_stepping ? RowOf(key) : -1;

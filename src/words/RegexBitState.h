@@ -38,7 +38,8 @@ public:
     // The subject must outlive the searches.
     void SetSubject(std::u16string_view subject);
 
-    // As RegexPikeVm::Search.
+    // As RegexPikeVm::Search, but slots holds nothing of use after a search
+    // that found no match.
     bool Search(std::size_t from, std::vector<int>& slots);
 
 private:
@@ -89,15 +90,14 @@ private:
     static constexpr int kStepNone = -2;
     static constexpr int kStepUnknown = -3;
 
-    bool TryAt(std::size_t start);
+    bool TryAt(std::size_t start, int* slots);
     bool Takes(const Path& path, int unitClass) const;
     int Context(std::size_t p) const;
     std::size_t KeyAt(int entry, std::size_t p) const;
     const Closure& ClosureOf(std::size_t key);
     int RowOf(std::size_t key);
     void WorkOutStep(std::size_t key, int unitClass, int row);
-    void LogSlots(const Path& path);
-    void ClearVisited();
+    void LogSlots(const Path& path, const int* slots);
 
     const RegexProgram& m_program;
     std::vector<int> m_consumerOf; // per instruction: its number among the consuming ones, or -1
@@ -122,11 +122,9 @@ private:
     std::vector<int> m_pathSaves;
 
     std::u16string_view m_subject;
-    std::vector<std::uint64_t> m_visited; // bit (p - m_base) * consumers + consumer
-    std::size_t m_base = 0;
-    std::size_t m_furthest = 0;
+    std::vector<std::uint64_t> m_visited; // bit p * consumers + consumer
+    std::size_t m_matchEnd = 0;
     std::vector<Frame> m_frames;
     std::vector<Undo> m_undo; // entries below m_undoTop are in use
     std::size_t m_undoTop = 0;
-    std::vector<int> m_slots;
 };

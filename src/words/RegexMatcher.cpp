@@ -44,11 +44,11 @@ std::size_t NextSearchStart(int start, int end) {
 }
 
 template <typename Engine>
-void CollectMatches(Engine& engine, std::size_t subjectUnits, bool global, std::vector<int>& all,
-                    int& count) {
+void CollectMatches(Engine& engine, std::size_t subjectUnits, bool global, std::deque<int>& all, int& count) {
     std::vector<int> slots;
     for (std::size_t from = 0; from <= subjectUnits && engine.Search(from, slots);) {
-        all.insert(all.end(), slots.begin(), slots.end());
+        for (int slot : slots)
+            all.push_back(slot);
         ++count;
         if (!global)
             break;
@@ -102,7 +102,8 @@ bool RegexMatcher::Match(std::string_view pattern, std::string_view subject, boo
                 break;
             int start = static_cast<int>(found);
             int end = static_cast<int>(found + literal.size());
-            m_slots.insert(m_slots.end(), {start, end});
+            m_slots.push_back(start);
+            m_slots.push_back(end);
             ++m_matchCount;
             if (!global)
                 break;

@@ -9,6 +9,7 @@
 // patterns that are plain text.
 #pragma once
 
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,8 +54,10 @@ private:
     int m_slotCount = 2;
     int m_matchCount = 0;
     // m_slotCount positions per match: start and end of the match, then of
-    // each group (-1 for a group that took no part).
-    std::vector<int> m_slots;
+    // each group (-1 for a group that took no part). In blocks, so that the
+    // hundreds of thousands of matches of a whole file are never copied as
+    // they grow.
+    std::deque<int> m_slots;
 };
 
 // True when the pattern has no metacharacter at all (none of \ ^ $ . | ? * + ( )

@@ -2,6 +2,7 @@
 
 #include "util/CodePage.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstdint>
@@ -73,31 +74,36 @@ std::u16string DecodeGbk(std::string_view gbk) {
     // Units go through a small buffer into room reserved for the most there
     // can be, so that no unit is written twice and no page of the room that
     // stays unused is touched.
+    constexpr std::ptrdiff_t kChunk = 4096;
+    char16_t buffer[kChunk + 1];
     std::u16string out;
     out.reserve(gbk.size());
-    char16_t buffer[4096];
-    std::size_t buffered = 0;
     const auto* from = reinterpret_cast<const unsigned char*>(gbk.data());
     const auto* const end = from + gbk.size();
     while (from < end) {
-        if (buffered == std::size(buffer)) {
-            out.append(buffer, buffered);
-            buffered = 0;
+        // A pair's second byte may lie past the stop, never past the end.
+        const unsigned char* const stop = from + std::min(end - 1 - from, kChunk);
+        char16_t* to = buffer;
+        while (from < stop) {
+            const unsigned char lead = *from;
+            if (lead < 0x80) {
+                *to++ = lead;
+                ++from;
+                continue;
+            }
+            const char16_t unit = pairs.Unit(lead, from[1]); // none for lead byte 0x80
+            if (unit == 0)
+                return GbkToUtf16(gbk); // something only the code page itself may read
+            *to++ = unit;
+            from += 2;
         }
-        const unsigned char lead = *from;
-        if (lead < 0x80) {
-            buffer[buffered++] = lead;
-            ++from;
-            continue;
+        if (from == end - 1) {
+            if (*from >= 0x80)
+                return GbkToUtf16(gbk);
+            *to++ = *from++;
         }
-        // The table has no unit for lead byte 0x80.
-        const char16_t unit = end - from >= 2 ? pairs.Unit(lead, from[1]) : 0;
-        if (unit == 0)
-            return GbkToUtf16(gbk); // something only the code page itself may read
-        buffer[buffered++] = unit;
-        from += 2;
+        out.append(buffer, static_cast<std::size_t>(to - buffer));
     }
-    out.append(buffer, buffered);
     return out;
 }
 

@@ -134,12 +134,10 @@ bool RegexBitState::Takes(const Path& path, int unitClass) const {
             1);
 }
 
-int RegexBitState::RowOf(std::size_t key) {
-    int& row = m_rows[key];
-    if (row < 0) {
-        row = static_cast<int>(m_steps.size());
-        m_steps.resize(m_steps.size() + (std::size_t{1} << m_classBits));
-    }
+int RegexBitState::MakeRow(std::size_t key) {
+    const int row = static_cast<int>(m_steps.size());
+    m_rows[key] = row;
+    m_steps.resize(m_steps.size() + (std::size_t{1} << m_classBits));
     return row;
 }
 
@@ -159,8 +157,8 @@ void RegexBitState::WorkOutStep(std::size_t key, int unitClass, int row) {
             break;
         }
         step.target = path.target;
-        if (path.savesBegin < path.savesEnd || path.target == kMatch)
-            step.path = i;
+        step.savesBegin = path.savesBegin;
+        step.savesEnd = path.savesEnd;
     }
     if (step.target >= 0 && m_contextCount == 1)
         step.nextRow = RowOf(static_cast<std::size_t>(step.target) + 1);
@@ -207,7 +205,9 @@ const RegexBitState::Closure& RegexBitState::ClosureOf(std::size_t key) {
                 continue;
             case RegexOp::Save:
                 // Every save on the path sets its slot to the same position.
-                if (std::find(m_pathSaves.begin(), m_pathSaves.end(), inst.x) == m_pathSaves.end())
+                // Slots 0 and 1, the bounds of the match, are set by TryAt.
+                if (inst.x > 1 &&
+                    std::find(m_pathSaves.begin(), m_pathSaves.end(), inst.x) == m_pathSaves.end())
                     m_pathSaves.push_back(inst.x);
                 ++pc;
                 continue;
@@ -275,69 +275,64 @@ bool RegexBitState::Search(std::size_t from, std::vector<int>& slots) {
     return false;
 }
 
-// Keeps the slots the path is about to set, for a frame to put back.
-void RegexBitState::LogSlots(const Path& path, const int* slots) {
-    const std::size_t count = static_cast<std::size_t>(path.savesEnd - path.savesBegin);
+// Keeps the slots' values for a frame to put back.
+void RegexBitState::LogSlots(int savesBegin, int savesEnd, const int* slots) {
+    const std::size_t count = static_cast<std::size_t>(savesEnd - savesBegin);
     if (m_undoTop + count > m_undo.size())
         m_undo.resize(2 * (m_undoTop + count));
-    for (int s = path.savesBegin; s < path.savesEnd; ++s) {
+    for (int s = savesBegin; s < savesEnd; ++s) {
         const int slot = m_saves[static_cast<std::size_t>(s)];
         m_undo[m_undoTop++] = {slot, slots[slot]};
     }
 }
 
-// The backtracking search from one start. Slot changes are logged only while
-// some frame could come back to an earlier state. This loop runs once per unit
-// of every match, so it keeps what it uses in locals.
+inline void RegexBitState::SetSlots(int savesBegin, int savesEnd, std::size_t p, int* slots) {
+    if (!m_frames.empty())
+        LogSlots(savesBegin, savesEnd, slots);
+    for (int s = savesBegin; s < savesEnd; ++s)
+        slots[m_saves[static_cast<std::size_t>(s)]] = static_cast<int>(p);
+}
+
+// The backtracking search from one start. The step table takes it along as
+// long as it knows the way; ScanFrom does the rest.
 bool RegexBitState::TryAt(std::size_t start, int* slots) {
     const char16_t* const subject = m_subject.data();
     const std::size_t n = m_subject.size();
     const std::size_t consumerCount = m_consumerCount;
     std::uint64_t* const visited = m_visited.data();
-    auto isVisited = [&](int target, std::size_t p) {
-        const std::size_t bit = p * consumerCount + static_cast<std::size_t>(target);
-        return (visited[bit >> 6] >> (bit & 63)) & 1;
-    };
-    // A frame may come back to the slots as they stand, unless the path
-    // matches and ends the search.
-    auto setSlots = [&](const Path& path, std::size_t p) {
-        if (!m_frames.empty() && path.target != kMatch)
-            LogSlots(path, slots);
-        for (int s = path.savesBegin; s < path.savesEnd; ++s)
-            slots[m_saves[static_cast<std::size_t>(s)]] = static_cast<int>(p);
-    };
+    const bool singleContext = m_contextCount == 1;
 
     std::fill(slots, slots + m_program.slotCount, -1);
+    slots[0] = static_cast<int>(start);
     m_frames.clear();
     m_undoTop = 0;
     std::size_t p = start;
     std::size_t key = KeyAt(0, p);
     int row = m_stepping ? RowOf(key) : -1;
     for (;;) {
-        const int unitClass = p < n ? m_classes.Of(subject[p]) : m_classes.EndClass();
         bool scanAll = true;
         if (row >= 0) {
-            const Step* step = &m_steps[static_cast<std::size_t>(row + unitClass)];
-            if (step->target == kStepUnknown) {
+            const int unitClass = p < n ? m_classes.Of(subject[p]) : m_classes.EndClass();
+            const std::size_t at = static_cast<std::size_t>(row + unitClass);
+            if (m_steps[at].target == kStepUnknown)
                 WorkOutStep(key, unitClass, row);
-                step = &m_steps[static_cast<std::size_t>(row + unitClass)];
-            }
-            const int target = step->target;
+            const Step& step = m_steps[at];
+            const int target = step.target;
             if (target >= 0) {
                 const std::size_t bit = p * consumerCount + static_cast<std::size_t>(target);
                 const std::uint64_t word = visited[bit >> 6];
                 const std::uint64_t mask = std::uint64_t{1} << (bit & 63);
                 if ((word & mask) == 0) {
                     visited[bit >> 6] = word | mask;
-                    if (step->alternative >= 0)
+                    if (step.alternative >= 0)
                         m_frames.push_back(
-                            {step->alternative, step->end, static_cast<int>(p), static_cast<int>(m_undoTop)});
-                    if (step->path >= 0)
-                        setSlots(m_paths[static_cast<std::size_t>(step->path)], p);
+                            {step.alternative, step.end, static_cast<int>(p), static_cast<int>(m_undoTop)});
+                    if (step.savesBegin < step.savesEnd)
+                        SetSlots(step.savesBegin, step.savesEnd, p, slots);
                     ++p;
-                    if (m_contextCount == 1) {
+                    if (singleContext) {
                         key = static_cast<std::size_t>(target) + 1;
-                        row = step->nextRow;
+                        row = step.nextRow;
                     } else {
                         key = KeyAt(target + 1, p);
                         row = RowOf(key);
@@ -346,48 +341,25 @@ bool RegexBitState::TryAt(std::size_t start, int* slots) {
                 }
                 // Tried already: some later path may still go on.
             } else if (target == kMatch) {
-                setSlots(m_paths[static_cast<std::size_t>(step->path)], p);
+                m_frames.clear(); // the match ends the search: nothing to keep
+                SetSlots(step.savesBegin, step.savesEnd, p, slots);
+                slots[1] = static_cast<int>(p);
                 return true;
             } else {
                 scanAll = false; // no path can take the unit
             }
         }
-        // Scan the closure, backtracking until some path can go on.
-        const Closure& closure = ClosureOf(key);
-        int i = scanAll ? closure.begin : 0;
-        int end = scanAll ? closure.end : 0;
-        int scanClass = unitClass;
-        auto viable = [&](int index) {
-            const Path& path = m_paths[static_cast<std::size_t>(index)];
-            return Takes(path, scanClass) && (path.target == kMatch || !isVisited(path.target, p));
-        };
-        for (;;) {
-            while (i < end && !viable(i))
-                ++i;
-            if (i < end)
-                break;
-            if (m_frames.empty()) {
-                return false;
-            }
-            const Frame frame = m_frames.back();
-            m_frames.pop_back();
-            while (m_undoTop > static_cast<std::size_t>(frame.undoHeight)) {
-                --m_undoTop;
-                slots[m_undo[m_undoTop].slot] = m_undo[m_undoTop].value;
-            }
-            p = static_cast<std::size_t>(frame.p);
-            i = frame.next;
-            end = frame.end;
-            scanClass = p < n ? m_classes.Of(subject[p]) : m_classes.EndClass();
-        }
-        int next = i + 1;
-        while (next < end && !viable(next))
-            ++next;
-        if (next < end)
-            m_frames.push_back({next, end, static_cast<int>(p), static_cast<int>(m_undoTop)});
-        const Path path = m_paths[static_cast<std::size_t>(i)];
-        setSlots(path, p);
+        const Scan scan = ScanFrom(key, scanAll, p, slots);
+        if (scan.path < 0)
+            return false;
+        const int chosen = scan.path;
+        p = scan.p;
+        const Path path = m_paths[static_cast<std::size_t>(chosen)];
+        if (path.target == kMatch)
+            m_frames.clear();
+        SetSlots(path.savesBegin, path.savesEnd, p, slots);
         if (path.target == kMatch) {
+            slots[1] = static_cast<int>(p);
             return true;
         }
         const std::size_t bit = p * consumerCount + static_cast<std::size_t>(path.target);
@@ -396,4 +368,49 @@ bool RegexBitState::TryAt(std::size_t start, int* slots) {
         key = KeyAt(path.target + 1, p);
         row = m_stepping ? RowOf(key) : -1;
     }
+}
+
+// Finds the first path that can go on at p, from the whole closure of key
+// (or none of it), backtracking to earlier frames until one can, and leaves a
+// frame for the paths after it that could go on too. The path's index (-1
+// when the search from this start has failed) and where it goes on.
+RegexBitState::Scan RegexBitState::ScanFrom(std::size_t key, bool scanAll, std::size_t p, int* slots) {
+    const std::size_t n = m_subject.size();
+    const Closure& closure = ClosureOf(key);
+    int i = scanAll ? closure.begin : 0;
+    int end = scanAll ? closure.end : 0;
+    int unitClass = p < n ? m_classes.Of(m_subject[p]) : m_classes.EndClass();
+    auto viable = [&](int index) {
+        const Path& path = m_paths[static_cast<std::size_t>(index)];
+        if (!Takes(path, unitClass))
+            return false;
+        if (path.target == kMatch)
+            return true;
+        const std::size_t bit = p * m_consumerCount + static_cast<std::size_t>(path.target);
+        return ((m_visited[bit >> 6] >> (bit & 63)) & 1) == 0;
+    };
+    for (;;) {
+        while (i < end && !viable(i))
+            ++i;
+        if (i < end)
+            break;
+        if (m_frames.empty())
+            return {-1, p};
+        const Frame frame = m_frames.back();
+        m_frames.pop_back();
+        while (m_undoTop > static_cast<std::size_t>(frame.undoHeight)) {
+            --m_undoTop;
+            slots[m_undo[m_undoTop].slot] = m_undo[m_undoTop].value;
+        }
+        p = static_cast<std::size_t>(frame.p);
+        i = frame.next;
+        end = frame.end;
+        unitClass = p < n ? m_classes.Of(m_subject[p]) : m_classes.EndClass();
+    }
+    int next = i + 1;
+    while (next < end && !viable(next))
+        ++next;
+    if (next < end)
+        m_frames.push_back({next, end, static_cast<int>(p), static_cast<int>(m_undoTop)});
+    return {i, p};
 }

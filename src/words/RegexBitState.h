@@ -73,14 +73,15 @@ private:
     };
     // What a unit of one class does at one closure: target is that of the
     // first path that can take it, or kStepNone, or kStepUnknown (not yet
-    // worked out); path is that path when it sets slots or matches, else -1;
-    // nextRow is the table row of the target's closure when there is a single
-    // context (without one, the row depends on the next position); the
-    // closure's paths from alternative (-1: none) to end are the others that
-    // can take the unit.
+    // worked out), and savesBegin..savesEnd the slots that path sets; nextRow
+    // is the table row of the target's closure when there is a single context
+    // (without one, the row depends on the next position); the closure's
+    // paths from alternative (-1: none) to end are the others that can take
+    // the unit.
     struct Step {
         int target = kStepUnknown;
-        int path = -1;
+        int savesBegin = 0;
+        int savesEnd = 0;
         int nextRow = -1;
         int alternative = -1;
         int end = 0;
@@ -91,13 +92,23 @@ private:
     static constexpr int kStepUnknown = -3;
 
     bool TryAt(std::size_t start, int* slots);
+    struct Scan {
+        int path;
+        std::size_t p;
+    };
+    Scan ScanFrom(std::size_t key, bool scanAll, std::size_t p, int* slots);
+    void SetSlots(int savesBegin, int savesEnd, std::size_t p, int* slots);
+    void LogSlots(int savesBegin, int savesEnd, const int* slots);
     bool Takes(const Path& path, int unitClass) const;
     int Context(std::size_t p) const;
     std::size_t KeyAt(int entry, std::size_t p) const;
     const Closure& ClosureOf(std::size_t key);
-    int RowOf(std::size_t key);
+    int RowOf(std::size_t key) {
+        const int row = m_rows[key];
+        return row >= 0 ? row : MakeRow(key);
+    }
+    int MakeRow(std::size_t key);
     void WorkOutStep(std::size_t key, int unitClass, int row);
-    void LogSlots(const Path& path, const int* slots);
 
     const RegexProgram& m_program;
     std::vector<int> m_consumerOf; // per instruction: its number among the consuming ones, or -1

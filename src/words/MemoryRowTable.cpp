@@ -3,14 +3,16 @@
 #include <algorithm>
 
 int MemoryRowTable::InsertRow() {
-    m_rows.emplace_back(static_cast<std::size_t>(m_columns));
-    return RowCount();
+    m_cells.resize(m_cells.size() + static_cast<std::size_t>(m_columns));
+    return ++m_rowCount;
 }
 
 void MemoryRowTable::DeleteRow(int row) {
     if (!IsRow(row))
         return;
-    m_rows.erase(m_rows.begin() + (row - 1));
+    const auto first = m_cells.begin() + static_cast<std::ptrdiff_t>(row - 1) * m_columns;
+    m_cells.erase(first, first + m_columns);
+    --m_rowCount;
     std::erase(m_selection, row);
     for (int& selected : m_selection) {
         if (selected > row)
@@ -19,7 +21,8 @@ void MemoryRowTable::DeleteRow(int row) {
 }
 
 void MemoryRowTable::DeleteAllRows() {
-    m_rows.clear();
+    m_cells.clear();
+    m_rowCount = 0;
     m_selection.clear();
     m_currentRow = 0;
 }
@@ -27,12 +30,12 @@ void MemoryRowTable::DeleteAllRows() {
 std::string MemoryRowTable::CellText(int row, int column) const {
     if (!IsCell(row, column))
         return {};
-    return m_rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column - 1)];
+    return m_cells[CellIndex(row, column)];
 }
 
 void MemoryRowTable::SetCellText(int row, int column, std::string_view text) {
     if (IsCell(row, column))
-        m_rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column - 1)] = text;
+        m_cells[CellIndex(row, column)] = text;
 }
 
 void MemoryRowTable::SelectRow(int row) {

@@ -6,11 +6,13 @@
 
 #include "words/RowTable.h"
 
+#include <deque>
+
 class MemoryRowTable final : public RowTable {
 public:
     explicit MemoryRowTable(int columns = 4) : m_columns(columns) {}
 
-    int RowCount() const override { return static_cast<int>(m_rows.size()); }
+    int RowCount() const override { return m_rowCount; }
     int InsertRow() override;
     void DeleteRow(int row) override;
     void DeleteAllRows() override;
@@ -32,8 +34,17 @@ private:
     bool IsRow(int row) const { return row >= 1 && row <= RowCount(); }
     bool IsCell(int row, int column) const { return IsRow(row) && column >= 1 && column <= m_columns; }
 
+    std::size_t CellIndex(int row, int column) const {
+        return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(m_columns) +
+               static_cast<std::size_t>(column - 1);
+    }
+
     int m_columns;
-    std::vector<std::vector<std::string>> m_rows;
+    int m_rowCount = 0;
+    // Row by row, m_columns cells each. In blocks rather than one vector per
+    // row: a list of hundreds of thousands of root words is then a few
+    // thousand allocations, and growing it never copies what it holds.
+    std::deque<std::string> m_cells;
     std::vector<int> m_selection;
     int m_currentRow = 0;
     int m_visibleRow = 0;

@@ -1,9 +1,9 @@
 #include "words/RootWordImport.h"
 
-#include "util/HashTable.h"
 #include "util/Number.h"
 #include "util/TextFile.h"
 #include "util/TextTidy.h"
+#include "words/FirstOccurrences.h"
 #include "words/RegexMatcher.h"
 #include "words/RootWordList.h"
 
@@ -12,47 +12,62 @@
 
 namespace {
 
-// Words accepted so far in one load.
-class SeenWords {
-public:
-    SeenWords() { m_words.Init(HashKeyType::Bytes, HashValueType::Integer); }
-    // True the first time a word is offered.
-    bool Add(std::string_view word) { return m_words.Set(word, 1) == 1; }
-
-private:
-    HashTable m_words;
-};
-
-std::string ScaledWeight(std::string_view digits, std::int32_t max) {
+std::string ScaledWeight(std::string_view digits, std::int32_t value, std::int32_t max) {
     if (digits == std::to_string(max))
         return "100";
-    double scaled = RoundNumber(100.0 / max * TextToInt32(digits), 0);
+    double scaled = RoundNumber(100.0 / max * value, 0);
     return NumberToText(std::max(scaled, 1.0));
 }
+
+// The entries that are neither empty nor banned, in text order, before
+// repeats are dropped.
+struct Candidates {
+    std::vector<std::string> words;
+    std::vector<int> matches;
+    std::vector<std::int32_t> values;
+};
 
 void LoadWeighted(const RegexMatcher& matcher, const BannedWordList& banned, RowTable& list) {
     const int count = matcher.MatchCount();
     // Every entry counts towards the largest weight, also those dropped below.
     std::int32_t max = 0;
-    for (int i = 1; i <= count; ++i)
-        max = std::max(max, TextToInt32(matcher.GroupText(i, 2)));
-    SeenWords seen;
+    Candidates candidates;
+    candidates.words.reserve(static_cast<std::size_t>(count));
+    candidates.matches.reserve(static_cast<std::size_t>(count));
+    candidates.values.reserve(static_cast<std::size_t>(count));
     for (int i = 1; i <= count; ++i) {
-        std::string word = matcher.GroupText(i, 1);
         std::string digits = matcher.GroupText(i, 2);
-        if (word.empty() || digits.empty() || banned.IsBanned(word) || !seen.Add(word))
+        const std::int32_t value = TextToInt32(digits);
+        max = std::max(max, value);
+        std::string word = matcher.GroupText(i, 1);
+        if (word.empty() || digits.empty() || banned.IsBanned(word))
             continue;
-        AppendRootWord(list, word, max >= 100 ? ScaledWeight(digits, max) : digits);
+        candidates.words.push_back(std::move(word));
+        candidates.matches.push_back(i);
+        candidates.values.push_back(value);
+    }
+    const std::vector<bool> first = FirstOccurrences(candidates.words);
+    for (std::size_t k = 0; k < first.size(); ++k) {
+        if (!first[k])
+            continue;
+        std::string digits = matcher.GroupText(candidates.matches[k], 2);
+        AppendRootWord(list, candidates.words[k],
+                       max >= 100 ? ScaledWeight(digits, candidates.values[k], max) : digits);
     }
 }
 
 void LoadPlain(const RegexMatcher& matcher, const BannedWordList& banned, RowTable& list) {
-    SeenWords seen;
+    std::vector<std::string> words;
+    words.reserve(static_cast<std::size_t>(matcher.MatchCount()));
     for (int i = 1; i <= matcher.MatchCount(); ++i) {
         std::string word = matcher.GroupText(i, 1);
-        if (word.empty() || banned.IsBanned(word) || !seen.Add(word))
-            continue;
-        AppendRootWord(list, word, "1");
+        if (!word.empty() && !banned.IsBanned(word))
+            words.push_back(std::move(word));
+    }
+    const std::vector<bool> first = FirstOccurrences(words);
+    for (std::size_t k = 0; k < first.size(); ++k) {
+        if (first[k])
+            AppendRootWord(list, words[k], "1");
     }
 }
 
@@ -72,7 +87,9 @@ void LoadRootWords(std::string_view text, const BannedWordList& banned, RowTable
 void ImportRootWords(std::string_view fileBytes, const BannedWordList& banned, RowTable& list) {
     list.DeleteAllRows();
     std::string text = DecodeTextFile(fileBytes);
-    text = TidyLines(text + "\r\n") + "\r\n";
+    text += "\r\n";
+    text = TidyLines(text);
+    text += "\r\n";
     LoadRootWords(text, banned, list);
 }
 

@@ -25,8 +25,10 @@ std::uint64_t HashWord(std::string_view word) {
     return hash;
 }
 
+// A word's place in the list and the bits of its hash that pick its place
+// in its part's table (the top bits picked the part).
 struct Entry {
-    std::uint64_t hash;
+    std::uint32_t hash;
     std::uint32_t index;
 };
 
@@ -40,19 +42,19 @@ std::vector<bool> FirstOccurrences(const std::vector<std::string>& words) {
         return partBits == 0 ? std::size_t{0} : static_cast<std::size_t>(hash >> (64 - partBits));
     };
 
-    // The entries grouped by part, in list order within each part.
-    std::vector<std::uint64_t> hashes(count);
+    // The entries grouped by part, in list order within each part. Hashing
+    // twice costs less than keeping every hash in between.
     std::vector<std::size_t> partStart((std::size_t{1} << partBits) + 1, 0);
-    for (std::size_t i = 0; i < count; ++i) {
-        hashes[i] = HashWord(words[i]);
-        ++partStart[partOf(hashes[i]) + 1];
-    }
+    for (const std::string& word : words)
+        ++partStart[partOf(HashWord(word)) + 1];
     for (std::size_t part = 1; part < partStart.size(); ++part)
         partStart[part] += partStart[part - 1];
     std::vector<Entry> entries(count);
     std::vector<std::size_t> next(partStart.begin(), partStart.end() - 1);
-    for (std::size_t i = 0; i < count; ++i)
-        entries[next[partOf(hashes[i])]++] = {hashes[i], static_cast<std::uint32_t>(i)};
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint64_t hash = HashWord(words[i]);
+        entries[next[partOf(hash)]++] = {static_cast<std::uint32_t>(hash), static_cast<std::uint32_t>(i)};
+    }
 
     // Each part through an open-addressing table of positions in entries.
     std::vector<std::uint32_t> table;

@@ -10,9 +10,12 @@ int MemoryRowTable::InsertRow() {
 void MemoryRowTable::DeleteRow(int row) {
     if (!IsRow(row))
         return;
-    const auto first = m_cells.begin() + static_cast<std::ptrdiff_t>(row - 1) * m_columns;
+    const auto first = m_cells.begin() + static_cast<std::ptrdiff_t>(CellIndex(row, 1));
+    for (auto cell = first; cell != first + m_columns; ++cell)
+        m_deadBytes += cell->length;
     m_cells.erase(first, first + m_columns);
     --m_rowCount;
+    DropDeadBytes();
     std::erase(m_selection, row);
     for (int& selected : m_selection) {
         if (selected > row)
@@ -22,6 +25,8 @@ void MemoryRowTable::DeleteRow(int row) {
 
 void MemoryRowTable::DeleteAllRows() {
     m_cells.clear();
+    m_text.clear();
+    m_deadBytes = 0;
     m_rowCount = 0;
     m_selection.clear();
     m_currentRow = 0;
@@ -30,12 +35,38 @@ void MemoryRowTable::DeleteAllRows() {
 std::string MemoryRowTable::CellText(int row, int column) const {
     if (!IsCell(row, column))
         return {};
-    return m_cells[CellIndex(row, column)];
+    const Cell& cell = m_cells[CellIndex(row, column)];
+    return m_text.substr(cell.offset, cell.length);
 }
 
 void MemoryRowTable::SetCellText(int row, int column, std::string_view text) {
-    if (IsCell(row, column))
-        m_cells[CellIndex(row, column)] = text;
+    if (!IsCell(row, column))
+        return;
+    Cell& cell = m_cells[CellIndex(row, column)];
+    if (text.size() <= cell.length) {
+        m_text.replace(cell.offset, text.size(), text);
+        m_deadBytes += cell.length - text.size();
+    } else {
+        m_deadBytes += cell.length;
+        cell.offset = m_text.size();
+        m_text.append(text);
+    }
+    cell.length = text.size();
+    DropDeadBytes();
+}
+
+void MemoryRowTable::DropDeadBytes() {
+    if (m_deadBytes <= 4096 || m_deadBytes <= m_text.size() / 2)
+        return;
+    std::string live;
+    live.reserve(m_text.size() - m_deadBytes);
+    for (Cell& cell : m_cells) {
+        const std::size_t offset = live.size();
+        live.append(m_text, cell.offset, cell.length);
+        cell.offset = offset;
+    }
+    m_text = std::move(live);
+    m_deadBytes = 0;
 }
 
 void MemoryRowTable::SelectRow(int row) {

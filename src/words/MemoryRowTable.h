@@ -34,17 +34,29 @@ private:
     bool IsRow(int row) const { return row >= 1 && row <= RowCount(); }
     bool IsCell(int row, int column) const { return IsRow(row) && column >= 1 && column <= m_columns; }
 
+    // Where a cell's text lies in m_text.
+    struct Cell {
+        std::size_t offset = 0;
+        std::size_t length = 0;
+    };
+
     std::size_t CellIndex(int row, int column) const {
         return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(m_columns) +
                static_cast<std::size_t>(column - 1);
     }
+    // Rewrites m_text without the dead bytes once they make up half of it.
+    void DropDeadBytes();
 
     int m_columns;
     int m_rowCount = 0;
-    // Row by row, m_columns cells each. In blocks rather than one vector per
-    // row: a list of hundreds of thousands of root words is then a few
-    // thousand allocations, and growing it never copies what it holds.
-    std::deque<std::string> m_cells;
+    // Row by row, m_columns cells each, their texts in one string: a list of
+    // hundreds of thousands of short root words is a few large blocks rather
+    // than an allocation per row or per cell. A text that does not fit where
+    // the old one was goes to the end; the bytes left behind are counted and
+    // dropped once they make up half of m_text.
+    std::deque<Cell> m_cells;
+    std::string m_text;
+    std::size_t m_deadBytes = 0;
     std::vector<int> m_selection;
     int m_currentRow = 0;
     int m_visibleRow = 0;

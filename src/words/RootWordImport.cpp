@@ -88,7 +88,10 @@ void ImportRootWords(std::string_view fileBytes, const BannedWordList& banned, R
     list.DeleteAllRows();
     std::string text = DecodeTextFile(fileBytes);
     text += "\r\n";
-    text = TidyLines(text);
+    // Tidying only removes bytes, so the result goes back into the room the
+    // text already has, with space left for the final line end.
+    const std::string tidy = TidyLines(text);
+    text.assign(tidy);
     text += "\r\n";
     LoadRootWords(text, banned, list);
 }

@@ -108,17 +108,21 @@ std::u16string DecodeGbk(std::string_view gbk) {
 }
 
 void AppendAsGbk(std::u16string_view units, std::string& out) {
-    out.reserve(out.size() + units.size() * 2);
+    // Room for two bytes per unit, written through a pointer and cut back.
+    const std::size_t start = out.size();
+    out.resize(start + 2 * units.size());
+    char* to = out.data() + start;
     for (char16_t unit : units) {
         if (unit < 0x80) {
-            out.push_back(static_cast<char>(unit));
+            *to++ = static_cast<char>(unit);
             continue;
         }
-        std::uint32_t entry = EncodedUnit(unit);
-        std::uint32_t length = (entry >> 16) & 3;
+        const std::uint32_t entry = EncodedUnit(unit);
+        const std::uint32_t length = (entry >> 16) & 3;
         if (length >= 1)
-            out.push_back(static_cast<char>(entry & 0xFF));
+            *to++ = static_cast<char>(entry & 0xFF);
         if (length == 2)
-            out.push_back(static_cast<char>((entry >> 8) & 0xFF));
+            *to++ = static_cast<char>((entry >> 8) & 0xFF);
     }
+    out.resize(static_cast<std::size_t>(to - out.data()));
 }

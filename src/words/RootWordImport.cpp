@@ -12,8 +12,9 @@
 
 namespace {
 
-std::string ScaledWeight(std::string_view digits, std::int32_t value, std::int32_t max) {
-    if (digits == std::to_string(max))
+std::string ScaledWeight(std::string_view digits, std::int32_t value, std::int32_t max,
+                         std::string_view maxText) {
+    if (digits == maxText)
         return "100";
     double scaled = RoundNumber(100.0 / max * value, 0);
     return NumberToText(std::max(scaled, 1.0));
@@ -47,12 +48,13 @@ void LoadWeighted(const RegexMatcher& matcher, const BannedWordList& banned, Row
         candidates.values.push_back(value);
     }
     const std::vector<bool> first = FirstOccurrences(candidates.words);
+    const std::string maxText = std::to_string(max);
     for (std::size_t k = 0; k < first.size(); ++k) {
         if (!first[k])
             continue;
         std::string digits = matcher.GroupText(candidates.matches[k], 2);
         AppendRootWord(list, candidates.words[k],
-                       max >= 100 ? ScaledWeight(digits, candidates.values[k], max) : digits);
+                       max >= 100 ? ScaledWeight(digits, candidates.values[k], max, maxText) : digits);
     }
 }
 

@@ -256,16 +256,34 @@ bool RegexBitState::Search(std::size_t from, std::vector<int>& slots) {
     const bool filter = !m_program.canMatchEmpty;
     const std::uint64_t* const firstUnits =
         m_classes.Members().data() + m_consumerCount * m_classes.WordsPerSet();
+    // Where the start has a single way on, the step table also tells whether
+    // it can take the second unit; many starts end there (the CR of every line
+    // end, for "(.*?)\t(\d+)") and need no search set up.
+    const int startRow = m_stepping && m_contextCount == 1 ? RowOf(0) : -1;
     for (std::size_t start = from; start <= n; ++start) {
+        int unitClass = start < n ? m_classes.Of(subject[start]) : m_classes.EndClass();
         if (filter) {
-            while (start < n) {
-                const int unitClass = m_classes.Of(subject[start]);
-                if ((firstUnits[unitClass >> 6] >> (unitClass & 63)) & 1)
-                    break;
-                ++start;
+            while (start < n && !((firstUnits[unitClass >> 6] >> (unitClass & 63)) & 1)) {
+                if (++start < n)
+                    unitClass = m_classes.Of(subject[start]);
             }
             if (start == n)
-                break;
+                return false; // no match that is not empty starts at the end
+        }
+        if (startRow >= 0 && start + 1 < n) {
+            const std::size_t at = static_cast<std::size_t>(startRow + unitClass);
+            if (m_steps[at].target == kStepUnknown)
+                WorkOutStep(0, unitClass, startRow);
+            const int target = m_steps[at].target;
+            const int nextRow = m_steps[at].nextRow;
+            if (target >= 0 && m_steps[at].alternative < 0) {
+                const int nextClass = m_classes.Of(subject[start + 1]);
+                const std::size_t nextAt = static_cast<std::size_t>(nextRow + nextClass);
+                if (m_steps[nextAt].target == kStepUnknown)
+                    WorkOutStep(static_cast<std::size_t>(target) + 1, nextClass, nextRow);
+                if (m_steps[nextAt].target == kStepNone)
+                    continue;
+            }
         }
         if (TryAt(start, slots.data())) {
             m_matchEnd = static_cast<std::size_t>(slots[1]);

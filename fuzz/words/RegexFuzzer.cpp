@@ -1,7 +1,8 @@
-// The regular-expression parser and engine on arbitrary patterns and subjects:
-// no crash, no hang, and agreement with the backtracking oracle wherever the
-// oracle is cheap enough to run.
+// The regular-expression parser and engines on arbitrary patterns and
+// subjects: no crash, no hang, the engines agree with one another, and with
+// the backtracking oracle wherever the oracle is cheap enough to run.
 #include "words/RegexBacktracker.h"
+#include "words/RegexBitState.h"
 #include "words/RegexMatcher.h"
 #include "words/RegexParser.h"
 #include "words/RegexPikeVm.h"
@@ -65,6 +66,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         RegexPikeVm engine(program);
         engine.SetSubject(subject);
         found = FindAll(engine, subject.size());
+        // The bit-state engine, with its step table and without, must find
+        // the same on any subject.
+        if (RegexBitState::CanRun(program, subject.size())) {
+            for (std::size_t maxSteps : {RegexBitState::kMaxSteps, std::size_t{0}}) {
+                RegexBitState bitState(program, maxSteps);
+                bitState.SetSubject(subject);
+                if (FindAll(bitState, subject.size()) != found)
+                    std::abort();
+            }
+        }
     }
     // The oracle backtracks without a budget: only where that stays small.
     if (!exhausted && subject.size() <= 12 && tree.nodes.size() <= 24) {

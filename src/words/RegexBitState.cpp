@@ -8,9 +8,6 @@ namespace {
 constexpr std::uint64_t kMaxVisitedBits = std::uint64_t{256} << 20;
 // The closures a search may build, in ints, however many it reaches: 16 MB.
 constexpr std::uint64_t kMaxClosureInts = std::uint64_t{1} << 22;
-// The step table holds at most this many entries (3 MB); where it would need
-// more, the search scans the closures at every position.
-constexpr std::size_t kMaxSteps = std::size_t{1} << 18;
 
 // What the assertions see on one side of a position. A context is the kind
 // before it times kUnitKinds plus the kind after it.
@@ -88,7 +85,8 @@ std::vector<RegexCharSet> UnitSets(const RegexProgram& program) {
 
 } // namespace
 
-RegexBitState::RegexBitState(const RegexProgram& program) : m_program(program), m_classes(UnitSets(program)) {
+RegexBitState::RegexBitState(const RegexProgram& program, std::size_t maxSteps)
+    : m_program(program), m_classes(UnitSets(program)) {
     m_entryPcs.push_back(program.start);
     m_consumerOf.assign(program.insts.size(), -1);
     for (std::size_t pc = 0; pc < program.insts.size(); ++pc) {
@@ -103,7 +101,7 @@ RegexBitState::RegexBitState(const RegexProgram& program) : m_program(program), 
     m_closures.resize(m_entryPcs.size() * static_cast<std::size_t>(m_contextCount));
     while ((1 << m_classBits) < m_classes.Count() + 1)
         ++m_classBits;
-    m_stepping = (m_closures.size() << m_classBits) <= kMaxSteps;
+    m_stepping = maxSteps > 0 && (m_closures.size() << m_classBits) <= maxSteps;
     m_rows.assign(m_closures.size(), -1);
     m_stamps.assign(program.insts.size(), 0);
 }
@@ -243,15 +241,17 @@ const RegexBitState::Closure& RegexBitState::ClosureOf(std::size_t key) {
 
 // The marks stay from one search to the next: a state tried and failed fails
 // whenever it is reached, since no state depends on the way to it, and the
-// states on the way to a match lie before the position where the next search
-// starts. Only a search that starts before the end of the last match clears
-// them, so as not to trip over that match's own states.
+// states on the way to the matches found lie before the position where the
+// next search starts. Only a search that starts before the end of a match
+// found since the marks were last cleared clears them, so as not to trip over
+// that match's own states.
 bool RegexBitState::Search(std::size_t from, std::vector<int>& slots) {
     const char16_t* const subject = m_subject.data();
     const std::size_t n = m_subject.size();
-    if (from < m_matchEnd)
+    if (from < m_matchEnd) {
         std::fill(m_visited.begin(), m_visited.end(), 0);
-    m_matchEnd = 0;
+        m_matchEnd = 0;
+    }
     slots.resize(static_cast<std::size_t>(m_program.slotCount));
     const bool filter = !m_program.canMatchEmpty;
     const std::uint64_t* const firstUnits =
@@ -286,7 +286,7 @@ bool RegexBitState::Search(std::size_t from, std::vector<int>& slots) {
             }
         }
         if (TryAt(start, slots.data())) {
-            m_matchEnd = static_cast<std::size_t>(slots[1]);
+            m_matchEnd = std::max(m_matchEnd, static_cast<std::size_t>(slots[1]));
             return true;
         }
     }

@@ -32,8 +32,13 @@ class RegexBitState {
 public:
     static bool CanRun(const RegexProgram& program, std::size_t subjectUnits);
 
-    // The program must outlive the engine.
-    explicit RegexBitState(const RegexProgram& program);
+    // The step table holds at most this many entries (3 MB); where it would
+    // need more, the search scans the closures at every position.
+    static constexpr std::size_t kMaxSteps = std::size_t{1} << 18;
+
+    // The program must outlive the engine. maxSteps bounds the step table
+    // (0: none, which only tests want).
+    explicit RegexBitState(const RegexProgram& program, std::size_t maxSteps = kMaxSteps);
 
     // The subject must outlive the searches.
     void SetSubject(std::u16string_view subject);
@@ -134,7 +139,7 @@ private:
 
     std::u16string_view m_subject;
     std::vector<std::uint64_t> m_visited; // bit p * consumers + consumer
-    std::size_t m_matchEnd = 0;
+    std::size_t m_matchEnd = 0;           // the furthest end of a match found since the marks were cleared
     std::vector<Frame> m_frames;
     std::vector<Undo> m_undo; // entries below m_undoTop are in use
     std::size_t m_undoTop = 0;

@@ -161,6 +161,11 @@ TEST(RegexDifferential, EngineAgreesWithTheOracle) {
                 RegexBitState bitState(program);
                 bitState.SetSubject(subject);
                 ASSERT_EQ(FindAll(bitState, subject.size()), expected);
+                // Without the step table, as for programs whose table would
+                // be too large.
+                RegexBitState scanning(program, 0);
+                scanning.SetSubject(subject);
+                ASSERT_EQ(FindAll(scanning, subject.size()), expected);
             }
             // Some generated patterns nest loops deeply enough to backtrack
             // exponentially; a search that runs out of steps proves nothing.
@@ -176,6 +181,40 @@ TEST(RegexDifferential, EngineAgreesWithTheOracle) {
         }
     }
     EXPECT_LT(exhausted, compared / 100);
+}
+
+// A search may start anywhere, also before the end of a match found earlier:
+// what the bit-state engine remembers from earlier searches must not change
+// what a later one finds. Checked against a Pike VM that searches afresh.
+TEST(RegexDifferential, SearchesInAnyOrderFindTheSame) {
+    PatternGenerator generator(5150);
+    std::mt19937 random(99);
+    for (int i = 0; i < 1500; ++i) {
+        std::u16string pattern = generator.Pattern();
+        RegexTree tree;
+        ASSERT_TRUE(ParseRegex(pattern, tree));
+        RegexProgram program;
+        ASSERT_TRUE(CompileRegex(tree, i % 2 == 0, i % 3 != 0, program));
+        std::u16string subject = generator.Subject() + generator.Subject();
+        if (!RegexBitState::CanRun(program, subject.size()))
+            continue;
+        SCOPED_TRACE("pattern " + Show(pattern) + " subject " + Show(subject));
+        RegexBitState bitState(program);
+        bitState.SetSubject(subject);
+        FindAll(bitState, subject.size());
+        for (int s = 0; s < 8; ++s) {
+            const std::size_t from = random() % (subject.size() + 1);
+            RegexPikeVm vm(program);
+            vm.SetSubject(subject);
+            std::vector<int> expected;
+            std::vector<int> found;
+            const bool matched = vm.Search(from, expected);
+            ASSERT_EQ(bitState.Search(from, found), matched) << "from " << from;
+            if (matched) {
+                ASSERT_EQ(found, expected) << "from " << from;
+            }
+        }
+    }
 }
 
 // The matcher itself, literal path included, against the oracle's matches.

@@ -44,27 +44,6 @@ bool IsConsumer(const RegexInst& inst) {
     return inst.op == RegexOp::Unit || inst.op == RegexOp::Class;
 }
 
-} // namespace
-
-bool RegexBitState::CanRun(const RegexProgram& program, std::size_t subjectUnits) {
-    if (program.needsBacktracking || !program.lookaheads.empty())
-        return false;
-    std::uint64_t consumers = 0;
-    bool assertions = false;
-    for (const RegexInst& inst : program.insts) {
-        consumers += IsConsumer(inst) ? 1 : 0;
-        assertions = assertions || inst.op == RegexOp::Assert;
-    }
-    // Every closure holds each target at most once, and each slot at most once
-    // per path.
-    const std::uint64_t contexts = assertions ? kContexts : 1;
-    const std::uint64_t closureInts =
-        (consumers + 1) * (consumers + 1) * contexts * (3 + static_cast<std::uint64_t>(program.slotCount));
-    return consumers * (subjectUnits + 1) <= kMaxVisitedBits && closureInts <= kMaxClosureInts;
-}
-
-namespace {
-
 // The units each consuming instruction takes, in the order of the program,
 // then those a match can start with.
 std::vector<RegexCharSet> UnitSets(const RegexProgram& program) {
@@ -84,6 +63,23 @@ std::vector<RegexCharSet> UnitSets(const RegexProgram& program) {
 }
 
 } // namespace
+
+bool RegexBitState::CanRun(const RegexProgram& program, std::size_t subjectUnits) {
+    if (program.needsBacktracking || !program.lookaheads.empty())
+        return false;
+    std::uint64_t consumers = 0;
+    bool assertions = false;
+    for (const RegexInst& inst : program.insts) {
+        consumers += IsConsumer(inst) ? 1 : 0;
+        assertions = assertions || inst.op == RegexOp::Assert;
+    }
+    // Every closure holds each target at most once, and each slot at most once
+    // per path.
+    const std::uint64_t contexts = assertions ? kContexts : 1;
+    const std::uint64_t closureInts =
+        (consumers + 1) * (consumers + 1) * contexts * (3 + static_cast<std::uint64_t>(program.slotCount));
+    return consumers * (subjectUnits + 1) <= kMaxVisitedBits && closureInts <= kMaxClosureInts;
+}
 
 RegexBitState::RegexBitState(const RegexProgram& program, std::size_t maxSteps)
     : m_program(program), m_classes(UnitSets(program)) {
@@ -163,6 +159,10 @@ void RegexBitState::WorkOutStep(std::size_t key, int unitClass, int row) {
     m_steps[static_cast<std::size_t>(row + unitClass)] = step;
 }
 
+// The closure of a key, built when first needed: the instructions from the
+// entry followed depth first, preferred branch first, each visited once, as a
+// backtracking search at one position does. Paths after one that reaches
+// Match are never taken, so they are left out.
 const RegexBitState::Closure& RegexBitState::ClosureOf(std::size_t key) {
     Closure& closure = m_closures[key];
     if (closure.begin >= 0)

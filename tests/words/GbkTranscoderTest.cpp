@@ -49,4 +49,19 @@ TEST(GbkTranscoder, SameAsTheCodePageOnRandomText) {
     }
 }
 
+// The decoder works through the text in chunks of a few thousand bytes: a
+// pair may straddle the end of a chunk, and the last byte may stand alone.
+TEST(GbkTranscoder, SameAsTheCodePageAcrossChunks) {
+    for (std::size_t ascii = 0; ascii < 4; ++ascii) {
+        for (const char* tail : {"", "a", "\xC1", "\xC1\xAC", "\x80"}) {
+            std::string gbk(ascii, 'x');
+            while (gbk.size() < 9000)
+                gbk += "\xC1\xAC"
+                       "7"; // 连 and a digit: pairs start at both even and odd bytes
+            gbk += tail;
+            ASSERT_EQ(DecodeGbk(gbk), GbkToUtf16(gbk)) << ascii << " " << gbk.size();
+        }
+    }
+}
+
 } // namespace

@@ -3,7 +3,7 @@
 #include "util/Number.h"
 #include "util/TextFile.h"
 #include "util/TextTidy.h"
-#include "words/FirstOccurrences.h"
+#include "words/HashedWords.h"
 #include "words/RegexMatcher.h"
 #include "words/RootWordList.h"
 
@@ -23,7 +23,7 @@ std::string ScaledWeight(std::string_view digits, std::int32_t value, std::int32
 // The entries that are neither empty nor banned, in text order, before
 // repeats are dropped.
 struct Candidates {
-    std::vector<std::string> words;
+    HashedWords words;
     std::vector<int> matches;
     std::vector<std::int32_t> values;
 };
@@ -33,7 +33,7 @@ void LoadWeighted(const RegexMatcher& matcher, const BannedWordList& banned, Row
     // Every entry counts towards the largest weight, also those dropped below.
     std::int32_t max = 0;
     Candidates candidates;
-    candidates.words.reserve(static_cast<std::size_t>(count));
+    candidates.words.Reserve(static_cast<std::size_t>(count));
     candidates.matches.reserve(static_cast<std::size_t>(count));
     candidates.values.reserve(static_cast<std::size_t>(count));
     for (int i = 1; i <= count; ++i) {
@@ -43,11 +43,11 @@ void LoadWeighted(const RegexMatcher& matcher, const BannedWordList& banned, Row
         std::string word = matcher.GroupText(i, 1);
         if (word.empty() || digits.empty() || banned.IsBanned(word))
             continue;
-        candidates.words.push_back(std::move(word));
+        candidates.words.Add(std::move(word));
         candidates.matches.push_back(i);
         candidates.values.push_back(value);
     }
-    const std::vector<bool> first = FirstOccurrences(candidates.words);
+    const std::vector<bool> first = candidates.words.FirstOccurrences();
     const std::string maxText = std::to_string(max);
     for (std::size_t k = 0; k < first.size(); ++k) {
         if (!first[k])
@@ -59,14 +59,14 @@ void LoadWeighted(const RegexMatcher& matcher, const BannedWordList& banned, Row
 }
 
 void LoadPlain(const RegexMatcher& matcher, const BannedWordList& banned, RowTable& list) {
-    std::vector<std::string> words;
-    words.reserve(static_cast<std::size_t>(matcher.MatchCount()));
+    HashedWords words;
+    words.Reserve(static_cast<std::size_t>(matcher.MatchCount()));
     for (int i = 1; i <= matcher.MatchCount(); ++i) {
         std::string word = matcher.GroupText(i, 1);
         if (!word.empty() && !banned.IsBanned(word))
-            words.push_back(std::move(word));
+            words.Add(std::move(word));
     }
-    const std::vector<bool> first = FirstOccurrences(words);
+    const std::vector<bool> first = words.FirstOccurrences();
     for (std::size_t k = 0; k < first.size(); ++k) {
         if (first[k])
             AppendRootWord(list, words[k], "1");

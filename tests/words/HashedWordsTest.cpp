@@ -1,4 +1,4 @@
-#include "words/FirstOccurrences.h"
+#include "words/HashedWords.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,14 @@
 
 namespace {
 
-TEST(FirstOccurrences, FirstOfEachTextWins) {
+std::vector<bool> FirstOccurrences(const std::vector<std::string>& words) {
+    HashedWords hashed;
+    for (const std::string& word : words)
+        hashed.Add(word);
+    return hashed.FirstOccurrences();
+}
+
+TEST(HashedWords, FirstOfEachTextWins) {
     struct Case {
         const char* name;
         std::vector<std::string> words;
@@ -32,7 +39,7 @@ TEST(FirstOccurrences, FirstOfEachTextWins) {
 
 // Lists long enough to be split into parts by hash, with repeats near and far
 // apart, against a plain set.
-TEST(FirstOccurrences, LongListsAgreeWithASet) {
+TEST(HashedWords, LongListsAgreeWithASet) {
     std::mt19937 random(12);
     for (std::size_t size : {100u, 5000u, 70000u}) {
         std::vector<std::string> words;

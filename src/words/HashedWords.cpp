@@ -1,4 +1,4 @@
-#include "words/FirstOccurrences.h"
+#include "words/HashedWords.h"
 
 #include <bit>
 #include <cstdint>
@@ -34,26 +34,36 @@ struct Entry {
 
 } // namespace
 
-std::vector<bool> FirstOccurrences(const std::vector<std::string>& words) {
-    const std::size_t count = words.size();
+void HashedWords::Reserve(std::size_t count) {
+    m_words.reserve(count);
+    m_hashes.reserve(count);
+}
+
+void HashedWords::Add(std::string word) {
+    m_hashes.push_back(HashWord(word));
+    m_words.push_back(std::move(word));
+}
+
+std::vector<bool> HashedWords::FirstOccurrences() const {
+    const std::size_t count = m_words.size();
     std::vector<bool> first(count, true);
     const int partBits = count < kPartedFrom ? 0 : kPartBits;
     auto partOf = [partBits](std::uint64_t hash) {
         return partBits == 0 ? std::size_t{0} : static_cast<std::size_t>(hash >> (64 - partBits));
     };
 
-    // The entries grouped by part, in list order within each part. Hashing
-    // twice costs less than keeping every hash in between.
+    // The entries grouped by part, in list order within each part. A match
+    // count is an int, so an index fits 32 bits.
     std::vector<std::size_t> partStart((std::size_t{1} << partBits) + 1, 0);
-    for (const std::string& word : words)
-        ++partStart[partOf(HashWord(word)) + 1];
+    for (std::uint64_t hash : m_hashes)
+        ++partStart[partOf(hash) + 1];
     for (std::size_t part = 1; part < partStart.size(); ++part)
         partStart[part] += partStart[part - 1];
     std::vector<Entry> entries(count);
     std::vector<std::size_t> next(partStart.begin(), partStart.end() - 1);
     for (std::size_t i = 0; i < count; ++i) {
-        const std::uint64_t hash = HashWord(words[i]);
-        entries[next[partOf(hash)]++] = {static_cast<std::uint32_t>(hash), static_cast<std::uint32_t>(i)};
+        entries[next[partOf(m_hashes[i])]++] = {static_cast<std::uint32_t>(m_hashes[i]),
+                                                static_cast<std::uint32_t>(i)};
     }
 
     // Each part through an open-addressing table of positions in entries.
@@ -68,7 +78,7 @@ std::vector<bool> FirstOccurrences(const std::vector<std::string>& words) {
             std::size_t slot = static_cast<std::size_t>(entry.hash) & mask;
             for (; table[slot] != kNoEntry; slot = (slot + 1) & mask) {
                 const Entry& seen = entries[table[slot]];
-                if (seen.hash == entry.hash && words[seen.index] == words[entry.index]) {
+                if (seen.hash == entry.hash && m_words[seen.index] == m_words[entry.index]) {
                     first[entry.index] = false;
                     break;
                 }

@@ -46,13 +46,13 @@ using UniqueHicon = UniqueAny<HICON, gdi_close::DestroyIconHandle>;
 using UniqueHmodule = UniqueAny<HMODULE, gdi_close::FreeLibraryHandle>;
 
 // A DC from GetDC, released with the window it came from.
-class WindowDc {
+class UniqueWindowDc {
 public:
-    WindowDc() noexcept = default;
-    explicit WindowDc(HWND window) noexcept : m_window(window), m_dc(GetDC(window)) {}
-    WindowDc(WindowDc&& other) noexcept
+    UniqueWindowDc() noexcept = default;
+    explicit UniqueWindowDc(HWND window) noexcept : m_window(window), m_dc(GetDC(window)) {}
+    UniqueWindowDc(UniqueWindowDc&& other) noexcept
         : m_window(std::exchange(other.m_window, nullptr)), m_dc(std::exchange(other.m_dc, nullptr)) {}
-    WindowDc& operator=(WindowDc&& other) noexcept {
+    UniqueWindowDc& operator=(UniqueWindowDc&& other) noexcept {
         if (this != &other) {
             reset();
             m_window = std::exchange(other.m_window, nullptr);
@@ -60,9 +60,9 @@ public:
         }
         return *this;
     }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc() { reset(); }
+    UniqueWindowDc(const UniqueWindowDc&) = delete;
+    UniqueWindowDc& operator=(const UniqueWindowDc&) = delete;
+    ~UniqueWindowDc() { reset(); }
 
     HDC get() const noexcept { return m_dc; }
     explicit operator bool() const noexcept { return m_dc != nullptr; }

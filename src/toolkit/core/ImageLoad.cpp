@@ -1,6 +1,9 @@
 #include "toolkit/core/ImageLoad.h"
 
+#include "toolkit/core/GdiOwners.h"
+
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -110,4 +113,59 @@ ImageBytes ResourceBytes(const wchar_t* name) {
     if (!data)
         return {};
     return {static_cast<const std::uint8_t*>(data), SizeofResource(module, resource)};
+}
+
+namespace {
+
+// The pixels of a bitmap as 32 bpp top-down rows.
+bool ReadPixels(HBITMAP bitmap, int width, int height, std::vector<std::uint32_t>& pixels) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    pixels.assign(std::size_t(width) * std::size_t(height), 0);
+    UniqueWindowDc screen(nullptr);
+    return GetDIBits(screen.get(), bitmap, 0, UINT(height), pixels.data(), &info, DIB_RGB_COLORS) == height;
+}
+
+} // namespace
+
+UniqueGpBitmap BitmapFromIcon(HICON icon) {
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info))
+        return {};
+    UniqueHbitmap colour(info.hbmColor);
+    UniqueHbitmap mask(info.hbmMask);
+    BITMAP header{};
+    if (!colour || !GetObjectW(colour.get(), sizeof header, &header))
+        return {};
+    const int width = header.bmWidth;
+    const int height = header.bmHeight;
+    std::vector<std::uint32_t> pixels;
+    if (!ReadPixels(colour.get(), width, height, pixels))
+        return {};
+    bool hasAlpha = false;
+    for (std::uint32_t p : pixels)
+        hasAlpha = hasAlpha || (p >> 24) != 0;
+    std::vector<std::uint32_t> maskPixels;
+    if (!hasAlpha && mask && ReadPixels(mask.get(), width, height, maskPixels))
+        for (std::size_t i = 0; i < pixels.size(); ++i)
+            pixels[i] = (pixels[i] & 0x00FFFFFFu) | ((maskPixels[i] & 0x00FFFFFFu) ? 0u : 0xFF000000u);
+    UniqueGpBitmap bitmap;
+    if (GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppARGB, nullptr, bitmap.put()) !=
+        Gdiplus::Ok)
+        return {};
+    Gdiplus::GpRect all{0, 0, width, height};
+    Gdiplus::BitmapData data{};
+    if (GdipBitmapLockBits(bitmap.get(), &all, Gdiplus::ImageLockModeWrite, PixelFormat32bppARGB, &data) !=
+        Gdiplus::Ok)
+        return {};
+    for (int y = 0; y < height; ++y)
+        std::memcpy(static_cast<std::uint8_t*>(data.Scan0) + std::ptrdiff_t(y) * data.Stride,
+                    pixels.data() + std::size_t(y) * std::size_t(width), std::size_t(width) * 4);
+    GdipBitmapUnlockBits(bitmap.get(), &data);
+    return bitmap;
 }

@@ -40,5 +40,9 @@ int ImageHeight(GpImage* image);
 // The mean red, green and blue of all pixels of a bitmap.
 ColourRef AverageColour(GpBitmap* bitmap);
 
+// A 32 bpp ARGB copy of an icon that keeps its alpha channel (icons without
+// one take it from their mask). Empty for a null or unreadable icon.
+UniqueGpBitmap BitmapFromIcon(HICON icon);
+
 // Bytes of an RCDATA resource of the executable, empty when there is none.
 ImageBytes ResourceBytes(const wchar_t* name);

@@ -48,3 +48,21 @@ std::vector<FadeBand> EdgeFadeBands(const DuiRect& imageRect, bool allEdges) {
     }
     return bands;
 }
+
+int ResizeZoneAt(int x, int y, int w, int h) {
+    const bool nearRight = x > w - 10;
+    const bool nearBottom = y > h - 10;
+    if (y <= 7) {
+        if (x <= 9)
+            return 4;
+        return nearRight ? 5 : 3;
+    }
+    if (!nearBottom) {
+        if (x <= 7)
+            return 1;
+        return nearRight ? 2 : 0;
+    }
+    if (x < 10)
+        return 7;
+    return nearRight ? 8 : 6;
+}

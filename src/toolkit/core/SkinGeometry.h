@@ -57,3 +57,9 @@ struct FadeBand {
 // imageRect: where the image was drawn. allEdges: top and left too (a centred
 // image); otherwise the bottom and right edges only.
 std::vector<FadeBand> EdgeFadeBands(const DuiRect& imageRect, bool allEdges);
+
+// The resize zone of a frameless window under the mouse, as a WMSZ value
+// (1 left, 2 right, 3 top, 4 top-left, 5 top-right, 6 bottom, 7 bottom-left,
+// 8 bottom-right), or 0 away from the edges. The top band is deeper than the
+// others: the caption leaves no other handle there.
+int ResizeZoneAt(int x, int y, int width, int height);

@@ -3,6 +3,8 @@
 #include "toolkit/core/ImageLoad.h"
 #include "toolkit/core/TextHelpers.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 namespace {
@@ -91,6 +93,8 @@ bool ToolkitStartup() {
     Gdiplus::GdiplusStartupInput input;
     if (Gdiplus::GdiplusStartup(&state.gdiplusToken, &input, nullptr) != Gdiplus::Ok)
         return false;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES}; // the tooltip class
+    InitCommonControlsEx(&controls);
     state.systemMajorVersion = ReadSystemMajorVersion();
     MakeDefaultFont(state);
     state.arrowCursor = LoadCursorW(nullptr, IDC_ARROW);

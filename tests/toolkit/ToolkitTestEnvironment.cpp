@@ -26,3 +26,37 @@ std::span<const std::uint8_t> TestPng() {
     };
     return kBytes;
 }
+
+std::vector<std::uint8_t> MakeBmp(int width, int height,
+                                  const std::function<std::uint32_t(int x, int y)>& rgb) {
+    const int stride = (width * 3 + 3) & ~3;
+    const std::uint32_t pixelBytes = std::uint32_t(stride * height);
+    std::vector<std::uint8_t> file(54 + pixelBytes, 0);
+    auto put16 = [&](std::size_t at, std::uint32_t v) {
+        file[at] = std::uint8_t(v);
+        file[at + 1] = std::uint8_t(v >> 8);
+    };
+    auto put32 = [&](std::size_t at, std::uint32_t v) {
+        put16(at, v & 0xFFFF);
+        put16(at + 2, v >> 16);
+    };
+    file[0] = 'B';
+    file[1] = 'M';
+    put32(2, std::uint32_t(file.size()));
+    put32(10, 54); // pixels follow the two headers
+    put32(14, 40); // BITMAPINFOHEADER
+    put32(18, std::uint32_t(width));
+    put32(22, std::uint32_t(-height)); // negative: rows top-down
+    put16(26, 1);                      // planes
+    put16(28, 24);                     // bits per pixel
+    put32(34, pixelBytes);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t c = rgb(x, y);
+            const std::size_t at = 54 + std::size_t(y) * std::size_t(stride) + std::size_t(x) * 3;
+            file[at] = std::uint8_t(c);           // blue
+            file[at + 1] = std::uint8_t(c >> 8);  // green
+            file[at + 2] = std::uint8_t(c >> 16); // red
+        }
+    return file;
+}

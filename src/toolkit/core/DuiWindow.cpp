@@ -427,6 +427,12 @@ void DuiWindow::DefaultCursorById(LPCWSTR systemCursorId) {
     m_defaultCursor = LoadCursorW(nullptr, systemCursorId);
 }
 
+ColourRef DuiWindow::BackgroundColour() const {
+    ColourRef colour = 0;
+    SkinImage(colour);
+    return colour;
+}
+
 GpBitmap* DuiWindow::BackgroundImage() const {
     ColourRef ignored = 0;
     return SkinImage(ignored);

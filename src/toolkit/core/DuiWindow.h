@@ -148,7 +148,8 @@ public:
     bool Blur() const { return m_blur; }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
-    ColourRef BackgroundColour() const { return m_backgroundColour; }
+    // The skin's background colour and image, a skin owner's when shared.
+    ColourRef BackgroundColour() const;
     GpBitmap* BackgroundImage() const;
     DuiControl* FirstTopLevel() const { return m_firstTop; }
     DuiControl* LastTopLevel() const { return m_lastTop; }

@@ -167,6 +167,21 @@ TEST(RoutingCaption, DoubleClickNearTheTopTogglesMaximizedWithoutAMove) {
     EXPECT_EQ(actions.moves.size(), 1u);
 }
 
+TEST(RoutingCaption, DoubleClickOnTheTitleTogglesMaximized) {
+    TestWindow window(400, 300, WS_OVERLAPPEDWINDOW);
+    DuiWindow host;
+    ASSERT_TRUE(host.Create(window.get()));
+    SystemActions actions(host);
+    DuiControl* title = host.CaptionLabel();
+    ASSERT_NE(title, nullptr);
+    const int x = int(title->Rect().x) + 20;
+    const int y = int(title->Rect().y) + 10; // on the label, which takes no press
+    SendMessageW(window.get(), WM_LBUTTONDBLCLK, MK_LBUTTON, Point(x, y));
+    PumpMessages();
+    EXPECT_EQ(actions.commands, (std::vector<WPARAM>{SC_MAXIMIZE}));
+    EXPECT_TRUE(actions.moves.empty());
+}
+
 TEST_F(Routing, TabCyclesTopLevelFocusableControls) {
     TestControl third, unfocusable, hidden, disabled;
     unfocusable.Create(h.hwnd(), {0, 0, 5, 5}, false);

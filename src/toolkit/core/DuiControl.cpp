@@ -53,6 +53,7 @@ DuiControl::~DuiControl() {
     // out of its host without asking the (no longer complete) object anything.
     if (!IsAttached())
         return;
+    Invalidate(); // its place shows what lies behind it from now on
     while (m_firstChild)
         m_firstChild->Destroy();
     KillTimer(m_hostWindow, TransitionTimerId(this));

@@ -30,11 +30,7 @@ constexpr int kControls = 30;
 class BenchButton : public DuiControl {
 public:
     DuiControl* Create(HWND host, const DuiRect& rect) {
-        DuiAttachParams params;
-        params.rect = rect;
-        params.kind = kDuiKindButton;
-        params.transitionInterval = 60;
-        return Attach(host, params);
+        return Attach(host, DuiAttachParams(rect, kDuiKindButton, true, 60));
     }
     LRESULT HandleMessage(UINT code, WPARAM, LPARAM) override {
         if (code == WM_PAINT)

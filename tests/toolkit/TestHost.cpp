@@ -25,11 +25,7 @@ void RegisterTestClass() {
 } // namespace
 
 DuiControl* TestControl::Create(DuiOwner owner, const DuiRect& rect, bool focusable, int kind) {
-    DuiAttachParams params;
-    params.rect = rect;
-    params.kind = kind;
-    params.focusable = focusable;
-    return Attach(owner, params);
+    return Attach(owner, DuiAttachParams(rect, kind, focusable));
 }
 
 LRESULT TestControl::HandleMessage(UINT code, WPARAM wParam, LPARAM lParam) {

@@ -49,15 +49,6 @@ public:
 
 DuiCaptionFactory* g_captionFactory = nullptr;
 
-DuiAttachParams Params(const DuiRect& rect, int kind, bool focusable, int transitionInterval = 0) {
-    DuiAttachParams params;
-    params.rect = rect;
-    params.kind = kind;
-    params.focusable = focusable;
-    params.transitionInterval = transitionInterval;
-    return params;
-}
-
 } // namespace
 
 void SetCaptionFactory(DuiCaptionFactory* factory) {
@@ -71,7 +62,7 @@ DuiCaptionFactory& CaptionFactory() {
 
 DuiControl* PlaceholderCaptionIcon::Create(HWND host, const DuiRect& rect, HICON icon) {
     m_icon = icon;
-    return Attach(host, Params(rect, kDuiKindPicture, false));
+    return Attach(host, DuiAttachParams(rect, kDuiKindPicture, false));
 }
 
 LRESULT PlaceholderCaptionIcon::HandleMessage(UINT code, WPARAM, LPARAM) {
@@ -92,7 +83,7 @@ void PlaceholderCaptionIcon::Paint() {
 
 DuiControl* PlaceholderCaptionTitle::Create(HWND host, const DuiRect& rect, std::string_view gbkText) {
     m_text = GbkToWide(gbkText);
-    return Attach(host, Params(rect, kDuiKindLabel, false));
+    return Attach(host, DuiAttachParams(rect, kDuiKindLabel, false));
 }
 
 void PlaceholderCaptionTitle::SetText(std::string_view gbkText) {
@@ -124,7 +115,7 @@ void PlaceholderCaptionTitle::Paint() {
 
 DuiControl* PlaceholderCaptionButton::Create(HWND host, const DuiRect& rect, int buttonKind) {
     m_buttonKind = buttonKind;
-    return Attach(host, Params(rect, kDuiKindCaptionButton, true, 60));
+    return Attach(host, DuiAttachParams(rect, kDuiKindCaptionButton, true, 60));
 }
 
 LRESULT PlaceholderCaptionButton::HandleMessage(UINT code, WPARAM, LPARAM) {

@@ -53,6 +53,11 @@ struct DuiOwner {
 };
 
 struct DuiAttachParams {
+    DuiAttachParams() = default;
+    DuiAttachParams(const DuiRect& where, int controlKind, std::optional<bool> takesFocus = std::nullopt,
+                    int interval = 0)
+        : rect(where), kind(controlKind), focusable(takesFocus), transitionInterval(interval) {}
+
     DuiRect rect;
     int kind = 0;
     bool visible = true;

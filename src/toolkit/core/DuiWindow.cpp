@@ -6,6 +6,22 @@
 
 #include <cmath>
 
+namespace {
+
+// Posted invalidations and events carry memory that the message owns
+// (DuiControl::Invalidate, DuiControl::PostEvent); sent ones point at the
+// sender's own.
+const DuiRect* OwnedRect(WPARAM wParam, LPARAM lParam) {
+    return (wParam & kInvalidateOwnsRect) ? reinterpret_cast<const DuiRect*>(lParam) : nullptr;
+}
+
+const DuiEventBlock* OwnedBlock(LPARAM lParam) {
+    const auto* block = reinterpret_cast<const DuiEventBlock*>(lParam);
+    return block && block->ownedByMessage ? block : nullptr;
+}
+
+} // namespace
+
 DuiWindow::~DuiWindow() {
     if (m_installed && IsWindow(m_window))
         OnDestroy();
@@ -327,12 +343,11 @@ LRESULT DuiWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         Present();
         break;
     case DuiMsgInvalidate: {
-        auto* rect = reinterpret_cast<DuiRect*>(lParam);
+        auto* rect = reinterpret_cast<const DuiRect*>(lParam);
+        const std::unique_ptr<const DuiRect> owned(OwnedRect(wParam, lParam));
         const int mode = int(wParam & ~kInvalidateOwnsRect);
         if (rect)
             AddDirtyRect(*rect, mode);
-        if (wParam & kInvalidateOwnsRect)
-            delete rect; // allocated by DuiControl::Invalidate for this message
         if (mode == int(kInvalidateNow))
             return 0;
         break;
@@ -340,15 +355,13 @@ LRESULT DuiWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case DuiMsgMoved:
         return OnMoved(ControlFromParam(wParam), lParam);
     case DuiMsgEvent: {
-        auto* block = reinterpret_cast<DuiEventBlock*>(lParam);
+        const auto* block = reinterpret_cast<const DuiEventBlock*>(lParam);
         if (!block)
             return 0;
-        LRESULT result = 0;
-        if (IsLive(ControlFromParam(wParam)))
-            result = DuiDispatch(ControlFromParam(wParam), block->code, block->wParam, block->lParam);
-        if (block->ownedByMessage)
-            delete block; // allocated by DuiControl::PostEvent for this message
-        return result;
+        const std::unique_ptr<const DuiEventBlock> owned(OwnedBlock(lParam));
+        if (!IsLive(ControlFromParam(wParam)))
+            return 0;
+        return DuiDispatch(ControlFromParam(wParam), block->code, block->wParam, block->lParam);
     }
     default:
         break;
@@ -456,13 +469,11 @@ void DuiWindow::Forget(DuiControl* control) {
 void DuiWindow::DrainPostedMessages() {
     // Posted events and invalidations own memory; free what can no longer arrive.
     MSG message;
-    while (PeekMessageW(&message, m_window, DuiMsgInvalidate, DuiMsgInvalidate, PM_REMOVE))
-        if (message.wParam & kInvalidateOwnsRect)
-            delete reinterpret_cast<DuiRect*>(message.lParam);
+    while (PeekMessageW(&message, m_window, DuiMsgInvalidate, DuiMsgInvalidate, PM_REMOVE)) {
+        const std::unique_ptr<const DuiRect> owned(OwnedRect(message.wParam, message.lParam));
+    }
     while (PeekMessageW(&message, m_window, DuiMsgEvent, DuiMsgEvent, PM_REMOVE)) {
-        auto* block = reinterpret_cast<DuiEventBlock*>(message.lParam);
-        if (block && block->ownedByMessage)
-            delete block;
+        const std::unique_ptr<const DuiEventBlock> owned(OwnedBlock(message.lParam));
     }
 }
 

@@ -211,7 +211,7 @@ private:
     GpBitmap* SkinImage(ColourRef& colour) const;
     void PaintSkin(GpBitmap* image, ColourRef colour);
     void PaintFramedBackground(GpBitmap* image, ColourRef colour);
-    void FadeEdges(GpBitmap* image, const DuiRect& imageRect, bool allEdges, ColourRef colour);
+    void FadeEdges(const DuiRect& imageRect, bool allEdges, ColourRef colour);
     void MakeInteriorOpaqueAtAlpha();
     void ApplyWindowRegion();
     void FadeTick();

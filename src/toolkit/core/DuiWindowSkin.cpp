@@ -182,18 +182,18 @@ void DuiWindow::PaintFramedBackground(GpBitmap* image, ColourRef colour) {
         const DuiRect at{std::floor((m_width - iw) / 2), std::floor((m_height - ih) / 2), iw, ih};
         DrawImageCentred(g, image, at, false);
         if (m_edgeFade)
-            FadeEdges(image, at, true, colour);
+            FadeEdges(at, true, colour);
     } else {
         const DuiRect at{5, 5, iw, ih};
         DrawImageCentred(g, image, at, false);
         if (m_edgeFade)
-            FadeEdges(image, at, false, colour);
+            FadeEdges(at, false, colour);
     }
     if (Layered())
         MakeInteriorOpaqueAtAlpha();
 }
 
-void DuiWindow::FadeEdges(GpBitmap*, const DuiRect& imageRect, bool allEdges, ColourRef colour) {
+void DuiWindow::FadeEdges(const DuiRect& imageRect, bool allEdges, ColourRef colour) {
     GpGraphics* g = m_backBuffer.Graphics();
     for (const FadeBand& band : EdgeFadeBands(imageRect, allEdges)) {
         const Argb clear = WithAlpha(colour, 0);

@@ -7,15 +7,6 @@
 
 namespace {
 
-DuiAttachParams Params(const DuiRect& rect, int kind, bool focusable, int interval = 0) {
-    DuiAttachParams params;
-    params.rect = rect;
-    params.kind = kind;
-    params.focusable = focusable;
-    params.transitionInterval = interval;
-    return params;
-}
-
 UniqueGpStringFormat CentredFormat(bool hotkeyPrefix) {
     UniqueGpStringFormat format;
     GdipCreateStringFormat(Gdiplus::StringFormatFlagsNoWrap, 0, format.put());
@@ -30,7 +21,7 @@ UniqueGpStringFormat CentredFormat(bool hotkeyPrefix) {
 
 DuiControl* DemoButton::Create(DuiOwner owner, const DuiRect& rect, std::wstring text) {
     m_text = std::move(text);
-    return Attach(owner, Params(rect, kDuiKindButton, true, 60));
+    return Attach(owner, DuiAttachParams(rect, kDuiKindButton, true, 60));
 }
 
 LRESULT DemoButton::HandleMessage(UINT code, WPARAM, LPARAM) {
@@ -91,7 +82,7 @@ void DemoButton::Paint(int state, int frames) {
 DuiControl* DemoLabel::Create(DuiOwner owner, const DuiRect& rect, std::wstring text, Argb colour) {
     m_text = std::move(text);
     m_colour = colour;
-    return Attach(owner, Params(rect, kDuiKindLabel, false));
+    return Attach(owner, DuiAttachParams(rect, kDuiKindLabel, false));
 }
 
 void DemoLabel::SetText(std::wstring text) {
@@ -119,7 +110,7 @@ void DemoLabel::Paint() {
 }
 
 DuiControl* DemoPanel::Create(DuiOwner owner, const DuiRect& rect) {
-    return Attach(owner, Params(rect, kDuiKindGroupBox, false));
+    return Attach(owner, DuiAttachParams(rect, kDuiKindGroupBox, false));
 }
 
 LRESULT DemoPanel::HandleMessage(UINT code, WPARAM, LPARAM) {
@@ -139,7 +130,7 @@ void DemoPanel::Paint() {
 }
 
 DuiControl* DemoTile::Create(DuiOwner owner, const DuiRect& rect) {
-    return Attach(owner, Params(rect, kDuiKindPicture, false, 40));
+    return Attach(owner, DuiAttachParams(rect, kDuiKindPicture, false, 40));
 }
 
 void DemoTile::Next() {

@@ -135,6 +135,23 @@ TEST_F(Composition, CrossFadeOfFourFramesBlendsInQuarters) {
     ExpectRgb(60, 60, {0, 0, 255});
 }
 
+TEST_F(Composition, CrossFadeOfATranslucentControlEndsOnItsNewLook) {
+    // Both looks are drawn at the control's alpha; the blend itself runs from
+    // the old look to the new one, so the last frames approach the new look.
+    TestControl& c = Add({50, 50, 40, 40}, kRed);
+    c.Alpha(128);
+    PumpMessages();
+    c.TransitionFrames(4, 60);
+    c.Paint(kBlue);
+    KillTimer(h.hwnd(), reinterpret_cast<UINT_PTR>(&c) + 1);
+    for (int p = 1; p <= 3; ++p)
+        Tick(h, c);
+    // Old look: white and red half and half; new look: white and blue.
+    ExpectRgb(60, 60, {(254 * 1 + 127 * 3) / 4, 127, (127 * 1 + 254 * 3) / 4}, 6);
+    Tick(h, c);
+    ExpectRgb(60, 60, {127, 127, 254}, 4);
+}
+
 TEST_F(Composition, SlidesMoveTheContentInsideTheControl) {
     const struct {
         int kind;

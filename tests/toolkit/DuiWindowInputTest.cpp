@@ -77,6 +77,23 @@ TEST_F(Routing, PressAndReleaseOverTheControlClicksOnce) {
     EXPECT_TRUE(actions.moves.empty());
 }
 
+TEST_F(Routing, AClickRoutineMayDestroyThePressedControl) {
+    button.SetEventHandler(DuiEvtClick,
+                           DuiTopLevelRoutine([](DuiControl* c, UINT, WPARAM, LPARAM) { c->Destroy(); }));
+    int hooked = 0;
+    h.host.SetClickHook([&](HWND, DuiControl*, WPARAM, LPARAM, int kind) {
+        ++hooked;
+        EXPECT_EQ(kind, kDuiKindButton); // taken before the routine ran
+    });
+    Click(60, 60);
+    EXPECT_FALSE(button.IsAttached());
+    EXPECT_EQ(hooked, 1);
+    EXPECT_EQ(h.host.Hover(), nullptr);
+    EXPECT_EQ(h.host.Pressed(), nullptr);
+    Send(WM_MOUSEMOVE, 0, 210, 60); // routing goes on normally
+    EXPECT_EQ(h.host.Hover(), &other);
+}
+
 TEST_F(Routing, ReleasingElsewhereLeavesWithoutAClick) {
     Send(WM_MOUSEMOVE, 0, 60, 60);
     Send(WM_LBUTTONDOWN, MK_LBUTTON, 60, 60);

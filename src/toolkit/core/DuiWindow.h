@@ -172,11 +172,11 @@ public:
     // True when the control is attached to this host and not destroyed: the
     // host checks every handle that reaches it in a message or timer.
     bool IsLive(const DuiControl* control) const { return control && m_live.count(control) > 0; }
-    DuiControl*& FirstTopLevelRef() { return m_firstTop; }
-    DuiControl*& LastTopLevelRef() { return m_lastTop; }
 
 private:
     friend class DuiControl;
+    DuiControl*& FirstTopLevelRef() { return m_firstTop; }
+    DuiControl*& LastTopLevelRef() { return m_lastTop; }
     static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) noexcept;
     static void CALLBACK FadeTimerProc(HWND window, UINT message, UINT_PTR id, DWORD time) noexcept;

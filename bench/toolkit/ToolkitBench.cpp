@@ -175,8 +175,10 @@ struct BenchWindow {
 
 // Starts a 4-frame hover cross-fade whose ticks the benchmark drives itself.
 void StartHoverFade(HWND window, BenchButton& button) {
+    static bool hover = false;
+    hover = !hover; // alternate between entering and leaving
     button.TransitionFrames(4);
-    button.SetHover(!button.TransitionPosition());
+    button.SetHover(hover);
     button.Paint();
     KillTimer(window, reinterpret_cast<UINT_PTR>(&button) + 1);
 }

@@ -11,8 +11,8 @@
 
 namespace {
 
-HRGN MakeRegion(const RoundRegionSpec& spec) {
-    return CreateRoundRectRgn(spec.left, spec.top, spec.right, spec.bottom, spec.ellipse, spec.ellipse);
+HRGN MakeRegion(const RoundRegionSpec& r) {
+    return CreateRoundRectRgn(r.left, r.top, r.right, r.bottom, r.ellipse, r.ellipse);
 }
 
 void DrawOutline(GpGraphics* g, const OutlineSpec& outline) {

@@ -31,7 +31,7 @@ tc_ensure_display() {
 # so that each Windows program starts in a fraction of the time.
 tc_start_wineserver() {
     "$tc_root/tools/wine-prefix" "$tc_win64_prefix" "$tc_wine_loader"
-    export WINEPREFIX=$tc_win64_prefix WINEDEBUG=-all
+    export WINEPREFIX=$tc_win64_prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
     "$tc_wineserver" -p || true # already running for this prefix: use it
     tc_cleanups+=("WINEPREFIX='$tc_win64_prefix' '$tc_wineserver' -k")
     # Start Wine's own services now, detached from our output: started by a test

@@ -23,6 +23,11 @@ bool LoadRootWordFile(const CliArguments& arguments, RowTable& list, CliOutput& 
             return false;
         }
         banned = BannedWordList::FromFileBytes(bannedBytes);
+    } else {
+        // As the import button does: the banned words beside the program, if any.
+        std::string bannedBytes;
+        if (ReadFileBytes(ExecutableDirectory() / kBannedWordFileName, bannedBytes))
+            banned = BannedWordList::FromFileBytes(bannedBytes);
     }
     ImportRootWords(rootBytes, banned, list);
     return true;

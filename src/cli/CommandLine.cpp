@@ -6,6 +6,10 @@
 #include <fstream>
 #include <iterator>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 bool CliArguments::Parse(std::span<const CliArgument> arguments, std::span<const CliOption> accepted,
                          std::string& error) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -85,4 +89,25 @@ bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
         return false;
     bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     return !file.bad();
+}
+
+std::filesystem::path ExecutableDirectory() {
+#ifdef _WIN32
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0)
+            return {};
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return std::filesystem::path(path).parent_path();
+#else
+    std::error_code error;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::path() : self.parent_path();
+#endif
 }

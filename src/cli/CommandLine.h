@@ -56,5 +56,8 @@ private:
 // The program's messages are written here in UTF-8 and used as GBK.
 std::string Message(std::string_view utf8);
 
+// The folder that holds the running program.
+std::filesystem::path ExecutableDirectory();
+
 // The whole file; false when it cannot be read.
 bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes);

@@ -100,6 +100,18 @@ TEST_F(Titlegen, LoadAndOptimise) {
     }
 }
 
+// Without --banned, the banned-word file beside titlegen applies, as beside the program.
+TEST_F(Titlegen, BannedWordsBesideTheProgram) {
+    fs::path roots = Write("roots.txt", Utf8ToGbk("连衣裙\r\n修身\r\n"));
+    fs::path beside = TitlegenPath().parent_path() / fs::path(u8"违规词.txt");
+    std::ofstream(beside, std::ios::binary) << Utf8ToGbk("修身\r\n");
+    std::string out, err;
+    int status = Run("load " + Quote(roots), out, err);
+    fs::remove(beside);
+    EXPECT_EQ(status, 0) << err;
+    EXPECT_EQ(out, "1\t连衣裙\t1\n");
+}
+
 TEST_F(Titlegen, GbkOutputAndChineseFileNames) {
     fs::path file = Write(fs::path(Utf8ToUtf16("词根.txt")), Utf8ToGbk("连衣裙\t5\r\n"));
     std::string out, err;

@@ -281,4 +281,75 @@ TEST_F(Composition, NothingIsComposedWhilePaintingIsSuspended) {
     ExpectRgb(65, 60, {0, 0, 255});
 }
 
+
+
+// A layered host that records the part of the window each present sends.
+class RecordingHost : public DuiWindow {
+public:
+    std::vector<RECT> presented;
+
+protected:
+    void PresentLayered(HDC source, RECT changed) override {
+        presented.push_back(changed);
+        DuiWindow::PresentLayered(source, changed);
+    }
+};
+
+bool Covers(const RECT& outer, const DuiRect& inner) {
+    return outer.left <= inner.x && outer.top <= inner.y && outer.right >= inner.Right() &&
+           outer.bottom >= inner.Bottom();
+}
+
+TEST(LayeredPresent, SendsWhatWasComposedSinceTheLastPresentAndNoMore) {
+    TestWindow window(400, 300);
+    RecordingHost host;
+    DuiWindowOptions options = TestHost::NoCaption();
+    options.alpha = 255;
+    ASSERT_TRUE(host.Create(window.get(), options));
+    ASSERT_FALSE(host.presented.empty());
+    EXPECT_TRUE(Covers(host.presented.back(), {0, 0, 400, 300})) << "creation presents the whole window";
+
+    TestControl first, second;
+    first.fill = second.fill = kRed;
+    first.Create(window.get(), {20, 20, 40, 40});
+    second.Create(window.get(), {200, 150, 40, 40});
+    PumpMessages();
+
+    // Composed without presenting, then a repaint elsewhere: one present covers both.
+    host.presented.clear();
+    PaintRect(host, first.Rect(), false);
+    EXPECT_TRUE(host.presented.empty());
+    second.Paint(kBlue);
+    PumpMessages();
+    ASSERT_EQ(host.presented.size(), 1u);
+    EXPECT_TRUE(Covers(host.presented[0], first.Rect()));
+    EXPECT_TRUE(Covers(host.presented[0], second.Rect()));
+    EXPECT_FALSE(Covers(host.presented[0], {0, 0, 400, 300})) << "a repaint sends only its part";
+
+    // The next repaint no longer carries the first control's rect.
+    host.presented.clear();
+    second.Paint(kGreen);
+    PumpMessages();
+    ASSERT_EQ(host.presented.size(), 1u);
+    EXPECT_TRUE(Covers(host.presented[0], second.Rect()));
+    EXPECT_FALSE(Covers(host.presented[0], first.Rect()));
+
+    // A control moved in a layered window: its old and new rects in one present.
+    host.presented.clear();
+    const DuiRect before = first.Rect();
+    first.Move(100, 60, 40, 40);
+    PumpMessages();
+    ASSERT_EQ(host.presented.size(), 1u);
+    EXPECT_TRUE(Covers(host.presented[0], before));
+    EXPECT_TRUE(Covers(host.presented[0], first.Rect()));
+
+    // An explicit present sends the whole window.
+    host.presented.clear();
+    host.Present();
+    ASSERT_EQ(host.presented.size(), 1u);
+    EXPECT_TRUE(Covers(host.presented[0], {0, 0, 400, 300}));
+    first.Destroy();
+    second.Destroy();
+}
+
 } // namespace

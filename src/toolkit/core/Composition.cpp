@@ -6,12 +6,12 @@
 
 #include <cmath>
 
-namespace {
-
 RECT PixelBounds(const DuiRect& r) {
     return {LONG(std::floor(r.x)), LONG(std::floor(r.y)), LONG(std::ceil(r.Right())),
             LONG(std::ceil(r.Bottom()))};
 }
+
+namespace {
 
 // Draws an image with its top-left corner at (x, y) scaled to width x height.
 void BlendImage(HDC target, const DibSurface& image, int x, int y, int width, int height, int alpha) {
@@ -164,6 +164,7 @@ void PaintRect(DuiWindow& host, const DuiRect& rect, bool present) {
     ComposeList(host, host.FirstTopLevel(), rect);
     SelectClipRgn(back, nullptr);
     GdiFlush();
+    host.NoteComposed(bounds);
     if (present)
         PresentRect(host, rect);
 }
@@ -172,7 +173,7 @@ void PresentRect(DuiWindow& host, const DuiRect& rect) {
     if (host.PaintingSuspended() || !host.BackBuffer())
         return;
     if (host.Layered()) {
-        host.Present();
+        host.Present(rect);
         return;
     }
     const RECT b = PixelBounds(rect);

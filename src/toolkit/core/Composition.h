@@ -12,8 +12,13 @@
 
 #include "toolkit/core/DuiRect.h"
 
+#include <windows.h>
+
 class DuiControl;
 class DuiWindow;
+
+// The whole pixels a rectangle touches.
+RECT PixelBounds(const DuiRect& rect);
 
 // Restores, composes and (when present is set) presents one rectangle. Does
 // nothing while the host's painting is suspended.
@@ -22,7 +27,7 @@ void PaintRect(DuiWindow& host, const DuiRect& rect, bool present);
 // Composes a sibling list and, recursively, the children, inside paintRect.
 void ComposeList(DuiWindow& host, DuiControl* first, const DuiRect& paintRect);
 
-// Puts a rectangle (a layered window: the whole back buffer) on the screen.
+// Puts a rectangle (a layered window: with what else was composed) on the screen.
 void PresentRect(DuiWindow& host, const DuiRect& rect);
 
 // Draws every visible control into the back buffer with its alpha (a disabled

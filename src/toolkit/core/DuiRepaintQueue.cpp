@@ -17,8 +17,8 @@ void DuiRepaintQueue::Add(const DuiRect& rect, int mode) {
     if (!m_host)
         return;
     if (mode == int(kInvalidateNow)) {
-        // A layered window is presented whole once at the end of the drain
-        // below; presenting it here as well would show the same picture twice.
+        // A layered window is presented once at the end of the drain below,
+        // with everything composed since its last present.
         PaintRect(*m_host, rect, !m_host->Layered());
     } else if (mode == int(kInvalidateQueueFront)) {
         m_rects.push_front(rect);
@@ -42,6 +42,6 @@ void DuiRepaintQueue::Drain() {
             return; // cleared while painting: the host is being torn down
     }
     if (layered && !m_host->PaintingSuspended())
-        m_host->Present();
+        m_host->PresentComposed();
     m_draining = false;
 }

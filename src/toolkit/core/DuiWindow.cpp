@@ -223,12 +223,12 @@ LRESULT DuiWindow::OnMoved(DuiControl* control, LPARAM flag) {
         return 1;
     if (m_paintingSuspended)
         return 0;
-    // A layered window is presented whole, so once for both rects is enough.
+    // A layered window is presented once for both rects.
     const bool present = !Layered();
     PaintRect(*this, control->PreviousRect(), present);
     PaintRect(*this, control->Rect(), present);
     if (!present)
-        Present();
+        PresentComposed();
     return 1;
 }
 
@@ -378,7 +378,10 @@ void DuiWindow::Present(std::optional<DuiRect> rect) {
         return;
     GdiFlush();
     if (Layered()) {
-        PresentLayered(m_backBuffer.Dc());
+        RECT changed = rect ? PixelBounds(*rect) : RECT{0, 0, m_width, m_height};
+        UnionRect(&changed, &changed, &m_composed);
+        m_composed = {};
+        PresentLayered(m_backBuffer.Dc(), changed);
         return;
     }
     const DuiRect r = rect.value_or(DuiRect{0, 0, float(m_width), float(m_height)});
@@ -386,11 +389,35 @@ void DuiWindow::Present(std::optional<DuiRect> rect) {
            m_backBuffer.Dc(), int(r.x), int(r.y), SRCCOPY);
 }
 
-void DuiWindow::PresentLayered(HDC source) {
+void DuiWindow::PresentComposed() {
+    if (!Layered() || IsRectEmpty(&m_composed))
+        return;
+    Present(DuiRect{});
+}
+
+void DuiWindow::NoteComposed(const RECT& area) {
+    if (Layered())
+        UnionRect(&m_composed, &m_composed, &area);
+}
+
+void DuiWindow::PresentLayered(HDC source, RECT changed) {
     SIZE size{m_width, m_height};
     POINT origin{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    UpdateLayeredWindow(m_window, nullptr, nullptr, &size, source, &origin, 0, &blend, ULW_ALPHA);
+    // Only the changed part is sent to the screen; the system keeps the rest.
+    const RECT whole{0, 0, m_width, m_height};
+    IntersectRect(&changed, &changed, &whole);
+    if (IsRectEmpty(&changed))
+        return;
+    UPDATELAYEREDWINDOWINFO info{};
+    info.cbSize = sizeof info;
+    info.psize = &size;
+    info.hdcSrc = source;
+    info.pptSrc = &origin;
+    info.pblend = &blend;
+    info.dwFlags = ULW_ALPHA;
+    info.prcDirty = EqualRect(&changed, &whole) ? nullptr : &changed;
+    UpdateLayeredWindowIndirect(m_window, &info);
 }
 
 void DuiWindow::RepaintAll() {

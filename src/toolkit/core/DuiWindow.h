@@ -113,7 +113,14 @@ public:
     virtual void LayoutCaption();
     virtual void ShadowColour(ColourRef colour);
     virtual void SetFocus(DuiControl* control, bool byKeyboard);
+    // Puts the back buffer on the screen: the rect, or all of it. A layered
+    // window also sends what was composed since its last present.
     virtual void Present(std::optional<DuiRect> rect = std::nullopt);
+    // A layered window: presents what was composed since the last present, if
+    // anything. An ordinary window presents as it paints, so nothing is left.
+    void PresentComposed();
+    // Records a part of the back buffer that the screen does not show yet.
+    void NoteComposed(const RECT& area);
     virtual void Show(int animation, int durationMs = 200);
     virtual void CloseAnimation(int kind) { m_closeAnimation = kind; }
     virtual void DefaultCursor(HCURSOR cursor);
@@ -173,6 +180,11 @@ public:
     // host checks every handle that reaches it in a message or timer.
     bool IsLive(const DuiControl* control) const { return control && m_live.count(control) > 0; }
 
+protected:
+    // Puts a layered window's picture from source on the screen, sending only
+    // the changed part when that is less than the whole window.
+    virtual void PresentLayered(HDC source, RECT changed);
+
 private:
     friend class DuiControl;
     DuiControl*& FirstTopLevelRef() { return m_firstTop; }
@@ -219,7 +231,7 @@ private:
     bool EnableBlur(int left, int top, int right, int bottom, int corner);
     bool DisableBlur();
     void DrawAnimationFrame(DibSurface& target, const AnimationFrame& frame);
-    void PresentLayered(HDC source);
+    void PresentLayered(HDC source) { PresentLayered(source, RECT{0, 0, m_width, m_height}); }
 
     HWND m_window = nullptr;
     bool m_installed = false;
@@ -249,6 +261,7 @@ private:
     int m_closeAnimation = 0;
     int m_width = 0;
     int m_height = 0;
+    RECT m_composed{}; // composed but not yet presented (layered windows)
     UniqueHrgn m_clipRegion;
     UniqueGpRegion m_clipGpRegion;
     DuiControl* m_keyboardFocus = nullptr;

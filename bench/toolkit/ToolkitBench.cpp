@@ -47,8 +47,8 @@ public:
         FillRoundRect(context.surface, face, 4, m_hover ? 0xD8FFFFFF : 0xB0FFFFFF);
         FillGradient(context.surface, AdjustRect(face, 1, 1, -2, -2), 0x000088FF, 0x660088FF);
         DrawRoundRect(context.surface, face, 4, 0x50000000);
-        DrawTextEffect(context.surface, face, L"\u5f00\u59cb\u7ec4\u5408", Toolkit().defaultFont.get(),
-                       0xD2000000, m_format.get(), kTextEffectNone);
+        DrawTextEffect(context.surface, face, L"\u5f00\u59cb\u7ec4\u5408", DefaultFont(), 0xD2000000,
+                       m_format.get(), kTextEffectNone);
         EndControlPaint(context);
     }
     void SetHover(bool hover) { m_hover = hover; }

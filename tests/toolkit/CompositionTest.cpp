@@ -281,8 +281,6 @@ TEST_F(Composition, NothingIsComposedWhilePaintingIsSuspended) {
     ExpectRgb(65, 60, {0, 0, 255});
 }
 
-
-
 // A layered host that records the part of the window each present sends.
 class RecordingHost : public DuiWindow {
 public:

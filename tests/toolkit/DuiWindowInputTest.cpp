@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using Codes = std::vector<UINT>;
@@ -224,6 +226,24 @@ TEST_F(Routing, TabCyclesTopLevelFocusableControls) {
     EXPECT_EQ(h.host.Focus(), &other);
 }
 
+TEST(RoutingCaption, PressingACaptionButtonKeepsTheFocus) {
+    TestWindow window(400, 300, WS_OVERLAPPEDWINDOW);
+    DuiWindow host;
+    ASSERT_TRUE(host.Create(window.get()));
+    TestControl edit;
+    edit.Create(window.get(), {50, 50, 80, 30});
+    host.SetFocus(&edit, false);
+    // The leftmost (minimize) button; the press is not released, so nothing runs.
+    const DuiRect r = host.CaptionButtons().back()->Rect();
+    const int x = int(r.x + r.width / 2), y = int(r.y + r.height / 2);
+    SendMessageW(window.get(), WM_MOUSEMOVE, 0, Point(x, y));
+    SendMessageW(window.get(), WM_LBUTTONDOWN, MK_LBUTTON, Point(x, y));
+    ASSERT_NE(host.Pressed(), nullptr);
+    EXPECT_EQ(host.Pressed()->Kind(), kDuiKindCaptionButton);
+    EXPECT_EQ(host.Focus(), &edit);
+    SendMessageW(window.get(), WM_ACTIVATE, WA_INACTIVE, 0);
+}
+
 TEST(RoutingTab, CaptionButtonsAndNothingEligibleChangeNothing) {
     TestWindow window(400, 300, WS_OVERLAPPEDWINDOW);
     DuiWindow host;
@@ -362,6 +382,73 @@ TEST_F(Routing, DeactivationDuringAPressCancelsIt) {
     SendMessageW(h.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
     ASSERT_EQ(button.Messages(DuiEvtFocusGained).size(), gained + 1);
     EXPECT_EQ(button.Messages(DuiEvtFocusGained).back().wParam, WPARAM(WA_ACTIVE));
+}
+
+// A press can end without a release reaching the window: the mouse leaves it,
+// another window takes the capture, or the pressed control is destroyed. Each
+// time the window must end up idle, without the capture, and the next press on
+// another control must click it.
+TEST_F(Routing, APressEndsWhenTheReleaseCannotArrive) {
+    TestWindow elsewhere(100, 100);
+    const struct {
+        const char* what;
+        std::function<void()> end;
+        bool buttonHearsLeave;
+    } cases[] = {
+        {"the mouse left the window", [&] { SendMessageW(h.hwnd(), WM_MOUSELEAVE, 0, 0); }, true},
+        {"another window took the capture", [&] { SetCapture(elsewhere.get()); }, true},
+        {"the pressed control was destroyed", [&] { button.Destroy(); }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (!h.host.IsLive(&button))
+            button.Create(h.hwnd(), {50, 50, 80, 30});
+        Send(WM_MOUSEMOVE, 0, 60, 60);
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, 60, 60);
+        ASSERT_TRUE(h.host.Capturing());
+        ASSERT_EQ(GetCapture(), h.hwnd());
+        button.ClearLog();
+        c.end();
+        EXPECT_FALSE(h.host.Capturing());
+        EXPECT_NE(GetCapture(), h.hwnd());
+        EXPECT_EQ(h.host.Pressed(), nullptr);
+        EXPECT_EQ(button.Codes({DuiEvtMouseLeave}).size(), c.buttonHearsLeave ? 1u : 0u);
+        ReleaseCapture();
+
+        other.ClearLog();
+        Click(210, 60);
+        EXPECT_EQ(other.Codes({DuiEvtClick}).size(), 1u);
+        EXPECT_TRUE(button.Codes({DuiEvtClick}).empty());
+        EXPECT_EQ(GetCapture(), nullptr);
+        Send(WM_MOUSEMOVE, 0, 300, 200);
+    }
+}
+
+TEST_F(Routing, ControlDestroyedWhileTakingTheFocusLeavesNoCapture) {
+    button.onMessage = [&](UINT code) {
+        if (code == DuiEvtFocusGained)
+            button.Destroy();
+    };
+    Send(WM_MOUSEMOVE, 0, 60, 60);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, 60, 60);
+    EXPECT_FALSE(h.host.Capturing());
+    EXPECT_EQ(GetCapture(), nullptr);
+    Send(WM_LBUTTONUP, 0, 60, 60);
+    Click(210, 60);
+    EXPECT_EQ(other.Codes({DuiEvtClick}).size(), 1u);
+}
+
+TEST_F(Routing, TheClickRunsAfterThePressHasEnded) {
+    bool capturingDuringClick = true;
+    HWND captureDuringClick = h.hwnd();
+    h.host.SetClickHook([&](HWND, DuiControl*, WPARAM, LPARAM, int) {
+        capturingDuringClick = h.host.Capturing();
+        captureDuringClick = GetCapture();
+    });
+    Click(60, 60);
+    EXPECT_FALSE(capturingDuringClick);
+    EXPECT_EQ(captureDuringClick, nullptr);
+    EXPECT_EQ(button.Codes({DuiEvtClick}).size(), 1u);
 }
 
 TEST_F(Routing, FocusByMouseCallsTheFocusHooks) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -49,7 +50,7 @@ TEST(ChooseDefaultFontFace, SongTiFirstThenTheCaptionFont) {
 }
 
 TEST(ToolkitStartup, DefaultFontIsTwelvePixelsRegular) {
-    GpFont* font = Toolkit().defaultFont.get();
+    GpFont* font = DefaultFont();
     ASSERT_NE(font, nullptr);
     float size = 0;
     GdipGetFontSize(font, &size);
@@ -84,8 +85,8 @@ TEST(MakeFont, MissingFaceFallsBackToTheDefaultFamily) {
         std::wstring family;
     } cases[] = {
         {"\xCB\xCE\xCC\xE5", 14, Gdiplus::FontStyleBold, SongTiFamily()}, // 宋体
-        {"No Such Face", 9, Gdiplus::FontStyleRegular, FamilyName(Toolkit().defaultFont.get())},
-        {"", 12, Gdiplus::FontStyleItalic, FamilyName(Toolkit().defaultFont.get())},
+        {"No Such Face", 9, Gdiplus::FontStyleRegular, FamilyName(DefaultFont())},
+        {"", 12, Gdiplus::FontStyleItalic, FamilyName(DefaultFont())},
     };
     for (const auto& c : cases) {
         UniqueGpFont font = MakeFont(c.face, c.size, c.style);
@@ -114,7 +115,7 @@ protected:
 };
 
 TEST_F(TextSurface, MeasureGrowsWithTheText) {
-    GpFont* font = Toolkit().defaultFont.get();
+    GpFont* font = DefaultFont();
     DuiRect one;
     DuiRect two;
     ASSERT_TRUE(MeasureText(m_surface.Graphics(), L"ab", font, {0, 0, 0, 0}, nullptr, one));
@@ -125,7 +126,7 @@ TEST_F(TextSurface, MeasureGrowsWithTheText) {
 }
 
 TEST_F(TextSurface, MeasureRangeGivesTheBoundsOfPartOfTheText) {
-    GpFont* font = Toolkit().defaultFont.get();
+    GpFont* font = DefaultFont();
     const std::wstring text = L"\u6807\u9898abc"; // 标题abc
     DuiRect all;
     DuiRect tail;
@@ -147,8 +148,8 @@ int HaloPixels(int effect) {
     s.Create(120, 50);
     UniqueGpStringFormat format;
     GdipCreateStringFormat(0, 0, format.put());
-    DrawTextEffect(s.Graphics(), {20.7f, 15.2f, 80, 20}, L"HHHH", Toolkit().defaultFont.get(), 0xFF0000FF,
-                   format.get(), effect, 0xFFFF0000);
+    DrawTextEffect(s.Graphics(), {20.7f, 15.2f, 80, 20}, L"HHHH", DefaultFont(), 0xFF0000FF, format.get(),
+                   effect, 0xFFFF0000);
     int count = 0;
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 120; ++x) {
@@ -162,6 +163,41 @@ TEST(DrawTextEffect, GlowAndHaloSurroundTheText) {
     EXPECT_EQ(HaloPixels(kTextEffectNone), 0);
     EXPECT_GT(HaloPixels(kTextEffectHalo), 20);
     EXPECT_GT(HaloPixels(kTextEffectGlow), 20);
+}
+
+// Counts the pixels the text colour (blue) reached.
+int InkedPixels(GpFont* font) {
+    DibSurface s;
+    s.Create(80, 24);
+    UniqueGpStringFormat format;
+    GdipCreateStringFormat(0, 0, format.put());
+    DrawTextEffect(s.Graphics(), {2, 2, 76, 20}, L"HHHH", font, 0xFF0000FF, format.get(), kTextEffectNone);
+    GdipFlush(s.Graphics(), Gdiplus::FlushIntentionSync);
+    int count = 0;
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 80; ++x)
+            count += PixelBlue(s.Pixel(x, y)) > 100 ? 1 : 0;
+    return count;
+}
+
+TEST(ToolkitThreads, AnotherThreadDrawsWithItsOwnFontAndSprite) {
+    // A worker's message box draws text and caption buttons while the window
+    // thread does: the two must never share a GDI+ object.
+    GpFont* mine = DefaultFont();
+    GpFont* theirs = nullptr;
+    GpBitmap* theirSprite = nullptr;
+    int inked = 0;
+    std::thread([&] {
+        theirs = DefaultFont();
+        theirSprite = CaptionSprite();
+        inked = InkedPixels(theirs);
+    }).join();
+    ASSERT_NE(theirs, nullptr);
+    EXPECT_NE(theirs, mine);
+    EXPECT_NE(theirSprite, nullptr);
+    EXPECT_NE(theirSprite, CaptionSprite());
+    EXPECT_GT(inked, 20);
+    EXPECT_EQ(inked, InkedPixels(mine)); // the same font
 }
 
 } // namespace

@@ -108,7 +108,7 @@ void PlaceholderCaptionTitle::Paint() {
     GdipCreateStringFormat(Gdiplus::StringFormatFlagsNoWrap, 0, format.put());
     GdipSetStringFormatTrimming(format.get(), Gdiplus::StringTrimmingEllipsisCharacter);
     GdipSetStringFormatLineAlign(format.get(), Gdiplus::StringAlignmentCenter);
-    DrawTextEffect(context.surface, {0, 0, Rect().width, Rect().height}, m_text, Toolkit().defaultFont.get(),
+    DrawTextEffect(context.surface, {0, 0, Rect().width, Rect().height}, m_text, DefaultFont(),
                    MakeArgb(250, 255, 255, 255), format.get(), kTextEffectNone);
     EndControlPaint(context);
 }
@@ -164,7 +164,7 @@ void PlaceholderCaptionButton::Paint(int state, bool forced, int frames) {
     DuiPaintContext context;
     if (!BeginControlPaint(context))
         return;
-    GpBitmap* sprite = Toolkit().captionSprite.get();
+    GpBitmap* sprite = CaptionSprite();
     const bool restore = m_buttonKind == kCaptionMaximize && IsZoomed(GetHostWindow());
     if (sprite)
         GdipDrawImageRectRect(context.surface, sprite, 0, 0, Rect().width, Rect().height,

@@ -97,8 +97,11 @@ bool DuiWindow::CreateBuffers() {
     GetWindowRect(m_window, &r);
     m_width = r.right - r.left;
     m_height = r.bottom - r.top;
-    if (!m_backBuffer.Create(m_width, m_height) || !m_backgroundCopy.Create(m_width, m_height))
+    if (!m_backBuffer.Create(m_width, m_height) || !m_backgroundCopy.Create(m_width, m_height)) {
+        m_backBuffer.Reset();
+        m_backgroundCopy.Reset();
         return false;
+    }
     ScratchBuffer(m_width, m_height);
     return true;
 }
@@ -107,6 +110,11 @@ bool DuiWindow::Create(HWND window, const DuiWindowOptions& options) {
     if (!window || !IsWindow(window) || m_installed || FromWindow(window))
         return false;
     m_window = window;
+    // The buffers are the one thing that can fail: made before the window changes.
+    if (!CreateBuffers()) {
+        m_window = nullptr;
+        return false;
+    }
     StoreOptions(options);
     LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     if (!options.captionFlags || *options.captionFlags != 0)
@@ -118,12 +126,6 @@ bool DuiWindow::Create(HWND window, const DuiWindowOptions& options) {
     AdjustStylesForFrame();
 
     m_windowDc = UniqueWindowDc(window);
-    if (!CreateBuffers()) {
-        RemovePropW(window, kHostProperty);
-        m_windowDc.reset();
-        m_window = nullptr;
-        return false;
-    }
     if (Layered())
         SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_LAYERED);
     m_repaintQueue.Init(this);
@@ -208,10 +210,11 @@ void DuiWindow::OnActivate(WPARAM wParam, LPARAM lParam) {
     }
     DuiDispatch(m_hover, DuiEvtMouseLeave, 0, 0);
     if (m_capture) {
-        // The press is cancelled: no click follows.
+        // The press is cancelled: no click follows. The pressed control is
+        // kept, to be told when the window is active again.
+        m_capture = false;
         DuiDispatch(m_pressed, DuiEvtFocusLost, 0, 0);
         ReleaseCapture();
-        m_capture = false;
     }
 }
 
@@ -233,6 +236,13 @@ LRESULT DuiWindow::OnMoved(DuiControl* control, LPARAM flag) {
 }
 
 LRESULT DuiWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Freed on the way out, whether the hook consumes the message or not.
+    std::unique_ptr<const DuiRect> ownedRect;
+    std::unique_ptr<const DuiEventBlock> ownedBlock;
+    if (message == DuiMsgInvalidate)
+        ownedRect.reset(OwnedRect(wParam, lParam));
+    else if (message == DuiMsgEvent)
+        ownedBlock.reset(OwnedBlock(lParam));
     if (m_messageHook) {
         const LRESULT hooked = m_messageHook(m_window, message, wParam, lParam);
         if (hooked != -1)
@@ -320,12 +330,17 @@ LRESULT DuiWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONUP:
         OnMouse(message, wParam, lParam);
         break;
+    case WM_CAPTURECHANGED:
+        OnCaptureLost(reinterpret_cast<HWND>(lParam));
+        break;
     case WM_LBUTTONDBLCLK:
         SendMessageW(m_window, WM_LBUTTONDOWN, DuiDoubleClickMark, lParam);
         return 0;
     case WM_MOUSELEAVE:
+        // The mouse left the window, during a press too (the release will not
+        // come here): back to idle.
         m_trackingLeave = false;
-        ReleaseCapture();
+        EndPress();
         if (m_hover) {
             DuiControl* hover = m_hover;
             DuiDispatch(hover, DuiEvtMouseLeave, 0, 0);
@@ -344,7 +359,6 @@ LRESULT DuiWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case DuiMsgInvalidate: {
         auto* rect = reinterpret_cast<const DuiRect*>(lParam);
-        const std::unique_ptr<const DuiRect> owned(OwnedRect(wParam, lParam));
         const int mode = int(wParam & ~kInvalidateOwnsRect);
         if (rect)
             AddDirtyRect(*rect, mode);
@@ -358,7 +372,6 @@ LRESULT DuiWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         const auto* block = reinterpret_cast<const DuiEventBlock*>(lParam);
         if (!block)
             return 0;
-        const std::unique_ptr<const DuiEventBlock> owned(OwnedBlock(lParam));
         if (!IsLive(ControlFromParam(wParam)))
             return 0;
         return DuiDispatch(ControlFromParam(wParam), block->code, block->wParam, block->lParam);
@@ -435,8 +448,14 @@ void DuiWindow::OnSize(UINT sizeType) {
         return;
     m_width = width;
     m_height = height;
-    if (m_resizedHook)
+    if (m_resizedHook) {
+        // Controls the hook moves are drawn by the full repaint below, not
+        // into buffers of the old size.
+        const bool wasSuspended = m_paintingSuspended;
+        SuspendPainting();
         m_resizedHook(m_window, width, height);
+        m_paintingSuspended = wasSuspended;
+    }
     if (!m_backBuffer.Create(width, height) || !m_backgroundCopy.Create(width, height))
         return;
     ScratchBuffer(width, height);
@@ -480,8 +499,9 @@ GpBitmap* DuiWindow::BackgroundImage() const {
 
 void DuiWindow::Forget(DuiControl* control) {
     if (m_pressed == control) {
+        if (m_capture)
+            EndPress();
         m_pressed = nullptr;
-        m_capture = false;
     }
     if (m_focus == control)
         m_focus = nullptr;

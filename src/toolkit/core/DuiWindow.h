@@ -212,6 +212,9 @@ private:
     void EnterControl(DuiControl* hit, WPARAM wParam);
     void LeaveControl(DuiControl* control, WPARAM wParam, DuiControl* next, bool callHook);
     void TakePress(DuiControl* hit, WPARAM wParam, LPARAM lParam);
+    // Leaves the pressed state and gives up the mouse capture.
+    void EndPress();
+    void OnCaptureLost(HWND newOwner);
     void ToggleMaximized();
     void StartSystemMove();
     void CallHook(const DuiMouseHook& hook, DuiControl* control, WPARAM wParam, LPARAM lParam);

@@ -13,6 +13,8 @@
 //   pressed   left release over it           idle     DuiEvtClick
 //   pressed   left release elsewhere         idle     DuiEvtMouseLeave to it, enter the new control
 //   pressed   window deactivated             idle     DuiEvtFocusLost to it, no click
+//   pressed   mouse leaves the window        idle     the capture ends, DuiEvtMouseLeave, no click
+//   pressed   another window takes capture   idle     DuiEvtMouseLeave to it, no click
 #include "toolkit/core/DuiWindow.h"
 #include "toolkit/core/SkinGeometry.h"
 #include "util/CodePage.h"
@@ -102,7 +104,8 @@ void DuiWindow::TakePress(DuiControl* hit, WPARAM wParam, LPARAM lParam) {
     CallHook(m_leftDownHook, hit, wParam, lParam);
     m_capture = true;
     m_pressed = hit;
-    if (hit->Focusable() && m_focus != hit) {
+    // Caption buttons take presses but never the focus, as with Tab.
+    if (hit->Focusable() && hit->Kind() != kDuiKindCaptionButton && m_focus != hit) {
         DuiControl* old = m_focus;
         m_focus = hit;
         m_keyboardFocus = nullptr;
@@ -115,7 +118,33 @@ void DuiWindow::TakePress(DuiControl* hit, WPARAM wParam, LPARAM lParam) {
     }
     if (wParam == DuiDoubleClickMark)
         CallHook(m_doubleClickHook, hit, wParam, lParam);
-    SetCapture(m_window);
+    // A focus routine or hook may have destroyed the control (which ends the
+    // press): the window must not keep a capture that nothing will release.
+    if (m_capture && m_pressed == hit && IsLive(hit))
+        SetCapture(m_window);
+}
+
+void DuiWindow::EndPress() {
+    // Cleared first: ReleaseCapture sends WM_CAPTURECHANGED, which must not
+    // see a press in progress.
+    m_capture = false;
+    m_pressed = nullptr;
+    if (GetCapture() == m_window)
+        ReleaseCapture();
+}
+
+void DuiWindow::OnCaptureLost(HWND newOwner) {
+    if (!m_capture || newOwner == m_window)
+        return;
+    // Another window took the mouse during a press: the press ends with no click.
+    DuiControl* pressed = m_pressed;
+    m_capture = false;
+    m_pressed = nullptr;
+    if (IsLive(pressed)) {
+        DuiDispatch(pressed, DuiEvtMouseLeave, 0, 0);
+        if (m_hover == pressed)
+            m_hover = nullptr;
+    }
 }
 
 void DuiWindow::ToggleMaximized() {
@@ -136,10 +165,12 @@ void DuiWindow::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_capture) {
         DuiControl* pressed = m_pressed;
         DuiDispatch(pressed, message, ToWParam(pressed), lParam);
-        if (message != WM_LBUTTONUP)
+        if (message != WM_LBUTTONUP || !m_capture)
             return;
         CallHook(m_leftUpHook, nullptr, wParam, lParam);
-        ReleaseCapture();
+        // The press is over before the click runs: a click routine that opens a
+        // nested message loop must find the window idle.
+        EndPress();
         DuiControl* hit = HitTest(m_lastTop, x, y);
         if (IsLive(pressed) && hit == pressed) {
             const int kind = pressed->Kind();
@@ -150,8 +181,6 @@ void DuiWindow::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
             LeaveControl(pressed, wParam, hit, true);
             EnterControl(IsLive(hit) ? hit : nullptr, wParam);
         }
-        m_capture = false;
-        m_pressed = nullptr;
         m_hover = IsLive(hit) ? hit : nullptr;
         return;
     }

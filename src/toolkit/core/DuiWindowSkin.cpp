@@ -8,6 +8,7 @@
 #include "toolkit/core/ToolkitStartup.h"
 
 #include <algorithm>
+#include <mutex>
 
 namespace {
 
@@ -31,7 +32,7 @@ Argb WithAlpha(ColourRef colour, int alpha) {
     return (ToArgb(colour) & 0x00FFFFFFu) | (Argb(alpha & 255) << 24);
 }
 
-// The DWM functions exist from Vista on; the program also runs on XP.
+// The DWM functions are looked up at run time: only Vista and 7 get the blur.
 struct DwmApi {
     using IsCompositionEnabledFn = HRESULT(WINAPI*)(BOOL*);
     using EnableBlurBehindWindowFn = HRESULT(WINAPI*)(HWND, const void*);
@@ -65,6 +66,14 @@ DwmApi& Dwm() {
     return api;
 }
 
+// A message box on a worker thread draws its skin owner's image: hosts take
+// this lock while they draw, read or replace a skin image. Recursive, because
+// the background-painted hook may ask whether the background is dark.
+std::recursive_mutex& SkinImageLock() {
+    static std::recursive_mutex lock;
+    return lock;
+}
+
 } // namespace
 
 const DuiWindow* DuiWindow::SkinSource() const {
@@ -90,19 +99,23 @@ void DuiWindow::SetBackground(ImageBytes image, std::optional<ColourRef> colour,
     SuspendPainting();
     if (SkinSource() == this) {
         if (!image.empty()) {
-            m_ownImage = LoadImageFromBytes(image);
-            if (m_ownImage)
-                m_backgroundColour = AverageColour(m_ownImage.get());
+            UniqueGpBitmap loaded = LoadImageFromBytes(image);
+            if (loaded)
+                m_backgroundColour = AverageColour(loaded.get());
+            const std::lock_guard<std::recursive_mutex> lock(SkinImageLock());
+            m_ownImage = std::move(loaded);
         }
         if (colour && *colour != 0xFFFFFFFFu)
             m_backgroundColour = *colour;
     }
-    ColourRef skinColour = 0;
-    GpBitmap* skinImage = SkinImage(skinColour);
-
     if (present == 1 && Layered() && m_fadeBuffer.Create(m_width, m_height))
         m_fadeBuffer.CopyFrom(m_backBuffer); // the old look, faded out below
-    PaintSkin(skinImage, skinColour);
+    {
+        const std::lock_guard<std::recursive_mutex> lock(SkinImageLock());
+        ColourRef skinColour = 0;
+        GpBitmap* skinImage = SkinImage(skinColour);
+        PaintSkin(skinImage, skinColour);
+    }
     m_backgroundCopy.CopyFrom(m_backBuffer);
 
     if (m_style != kSkinStylePlain) {
@@ -294,6 +307,7 @@ bool IsBackgroundDark(HWND window, const DuiRect& rect) {
     DuiWindow* host = DuiWindow::FromWindow(window);
     if (!host)
         return false;
+    const std::lock_guard<std::recursive_mutex> lock(SkinImageLock());
     const Argb colour = ToArgb(host->BackgroundColour());
     GpBitmap* image = host->BackgroundImage();
     if (!image)

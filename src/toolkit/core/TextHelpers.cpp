@@ -18,7 +18,7 @@ DuiRect FromGp(const Gdiplus::RectF& r) {
 
 UniqueGpFontFamily DefaultFamily() {
     UniqueGpFontFamily family;
-    GpFont* font = Toolkit().defaultFont.get();
+    GpFont* font = DefaultFont();
     if (font && GdipGetFamily(font, family.put()) == Gdiplus::Ok)
         return family;
     GdipGetGenericFontFamilySansSerif(family.put());

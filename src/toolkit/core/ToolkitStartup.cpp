@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <mutex>
 
 namespace {
 
@@ -104,8 +105,50 @@ bool ToolkitStartup() {
     return true;
 }
 
+namespace {
+
+struct ThreadResources {
+    UniqueGpFont font;
+    UniqueGpBitmap sprite;
+    DibSurface scratch;
+};
+
+ThreadResources& ThisThread() {
+    thread_local ThreadResources resources;
+    return resources;
+}
+
+// Guards the originals while a thread copies them.
+std::mutex& OriginalsLock() {
+    static std::mutex lock;
+    return lock;
+}
+
+} // namespace
+
+GpFont* DefaultFont() {
+    ThreadResources& mine = ThisThread();
+    if (!mine.font) {
+        const std::lock_guard<std::mutex> lock(OriginalsLock());
+        if (Toolkit().defaultFont)
+            GdipCloneFont(Toolkit().defaultFont.get(), mine.font.put());
+    }
+    return mine.font.get();
+}
+
+GpBitmap* CaptionSprite() {
+    ThreadResources& mine = ThisThread();
+    if (!mine.sprite) {
+        const std::lock_guard<std::mutex> lock(OriginalsLock());
+        GpImage* copy = nullptr;
+        if (Toolkit().captionSprite && GdipCloneImage(Toolkit().captionSprite.get(), &copy) == Gdiplus::Ok)
+            mine.sprite.reset(static_cast<GpBitmap*>(copy));
+    }
+    return mine.sprite.get();
+}
+
 DibSurface& ScratchBuffer(int width, int height) {
-    DibSurface& scratch = Toolkit().scratch;
+    DibSurface& scratch = ThisThread().scratch;
     if (!scratch || scratch.Width() < width || scratch.Height() < height)
         scratch.Create(std::max(width, scratch.Width()), std::max(height, scratch.Height()));
     return scratch;

@@ -17,13 +17,12 @@ struct ToolkitState {
     ULONG_PTR gdiplusToken = 0;
     // 6 on Vista and 7, the only systems whose DWM blur the skin asks for.
     int systemMajorVersion = 0;
+    // The originals of the shared GDI+ objects: only copied, never drawn with
+    // (see DefaultFont and CaptionSprite).
     UniqueGpFont defaultFont; // size 12, regular, pixel units
+    UniqueGpBitmap captionSprite;
     std::wstring defaultFontFace;
     HCURSOR arrowCursor = nullptr;
-    UniqueGpBitmap captionSprite;
-    // One scratch buffer for the whole program, at least as large as every host
-    // window; cross-fades compose into it.
-    DibSurface scratch;
 };
 
 ToolkitState& Toolkit();
@@ -32,7 +31,14 @@ ToolkitState& Toolkit();
 // sprite and the window class. Safe to call again; false when GDI+ cannot start.
 bool ToolkitStartup();
 
-// Grows the scratch buffer so that it holds a window of that size.
+// A GDI+ object must not be used by two threads at once, and a worker thread
+// may show message boxes of its own: each thread draws with its own copy of the
+// default font and the caption sprite, made on first use.
+GpFont* DefaultFont();
+GpBitmap* CaptionSprite();
+
+// This thread's scratch buffer, grown to hold a window of that size;
+// cross-fades compose into it.
 DibSurface& ScratchBuffer(int width, int height);
 
 // The major version of the running system, read without the compatibility

@@ -72,8 +72,8 @@ void DemoButton::Paint(int state, int frames) {
     DrawRoundRect(g, face, 6, MakeArgb(90, 0, 0, 0));
     UniqueGpStringFormat format = CentredFormat(true);
     const float shift = state == 2 ? 1.f : 0.f;
-    DrawTextEffect(g, AdjustRect(face, shift, shift, 0, 0), m_text, Toolkit().defaultFont.get(),
-                   MakeArgb(220, 20, 20, 20), format.get(), kTextEffectHalo, MakeArgb(120, 255, 255, 255));
+    DrawTextEffect(g, AdjustRect(face, shift, shift, 0, 0), m_text, DefaultFont(), MakeArgb(220, 20, 20, 20),
+                   format.get(), kTextEffectHalo, MakeArgb(120, 255, 255, 255));
     if (context.root->KeyboardFocusMarker() == this)
         DrawBorder(g, AdjustRect(face, 3, 3, -6, -6), kBorderDashed);
     EndControlPaint(context);
@@ -104,8 +104,8 @@ void DemoLabel::Paint() {
         return;
     UniqueGpStringFormat format = CentredFormat(false);
     GdipSetStringFormatAlign(format.get(), Gdiplus::StringAlignmentNear);
-    DrawTextEffect(context.surface, {0, 0, Rect().width, Rect().height}, m_text, Toolkit().defaultFont.get(),
-                   m_colour, format.get(), kTextEffectGlow);
+    DrawTextEffect(context.surface, {0, 0, Rect().width, Rect().height}, m_text, DefaultFont(), m_colour,
+                   format.get(), kTextEffectGlow);
     EndControlPaint(context);
 }
 
@@ -157,7 +157,6 @@ void DemoTile::Paint() {
     FillRoundRect(context.surface, face, 8, kColours[m_index]);
     UniqueGpStringFormat format = CentredFormat(false);
     const wchar_t digit[2] = {wchar_t(L'1' + m_index), 0};
-    DrawTextEffect(context.surface, face, digit, Toolkit().defaultFont.get(), 0xFFFFFFFF, format.get(),
-                   kTextEffectNone);
+    DrawTextEffect(context.surface, face, digit, DefaultFont(), 0xFFFFFFFF, format.get(), kTextEffectNone);
     EndControlPaint(context);
 }

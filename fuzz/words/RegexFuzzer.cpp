@@ -14,20 +14,6 @@
 #include <cstdlib>
 #include <string>
 
-namespace {
-
-template <typename Engine> std::vector<std::vector<int>> FindAll(Engine& engine, std::size_t size) {
-    std::vector<std::vector<int>> matches;
-    std::vector<int> slots;
-    for (std::size_t from = 0; from <= size && engine.Search(from, slots);) {
-        matches.push_back(slots);
-        from = static_cast<std::size_t>(slots[1]) + (slots[1] == slots[0] ? 1 : 0);
-    }
-    return matches;
-}
-
-} // namespace
-
 // Byte 0: options; byte 1: the pattern's length in units; then the pattern and
 // the subject, two bytes per unit, with bytes below 0x80 taken as ASCII units
 // so that short inputs make readable patterns.
@@ -60,19 +46,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (program.needsBacktracking) {
         RegexBacktracker engine(program);
         engine.SetSubject(subject, 200'000);
-        found = FindAll(engine, subject.size());
+        found = FindAllWith(engine, subject.size());
         exhausted = engine.Exhausted();
     } else {
         RegexPikeVm engine(program);
         engine.SetSubject(subject);
-        found = FindAll(engine, subject.size());
+        found = FindAllWith(engine, subject.size());
         // The bit-state engine, with its step table and without, must find
         // the same on any subject.
         if (RegexBitState::CanRun(program, subject.size())) {
             for (std::size_t maxSteps : {RegexBitState::kMaxSteps, std::size_t{0}}) {
                 RegexBitState bitState(program, maxSteps);
                 bitState.SetSubject(subject);
-                if (FindAll(bitState, subject.size()) != found)
+                if (FindAllWith(bitState, subject.size()) != found)
                     std::abort();
             }
         }

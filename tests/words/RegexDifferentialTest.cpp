@@ -106,16 +106,6 @@ private:
     int m_groups = 0;
 };
 
-template <typename Engine> std::vector<std::vector<int>> FindAll(Engine& engine, std::size_t size) {
-    std::vector<std::vector<int>> matches;
-    std::vector<int> slots;
-    for (std::size_t from = 0; from <= size && engine.Search(from, slots);) {
-        matches.push_back(slots);
-        from = static_cast<std::size_t>(slots[1]) + (slots[1] == slots[0] ? 1 : 0);
-    }
-    return matches;
-}
-
 std::string Show(std::u16string_view text) {
     std::string out;
     for (char16_t c : text) {
@@ -155,23 +145,23 @@ TEST(RegexDifferential, EngineAgreesWithTheOracle) {
             if (!program.needsBacktracking) {
                 RegexPikeVm vm(program);
                 vm.SetSubject(subject);
-                ASSERT_EQ(FindAll(vm, subject.size()), expected);
+                ASSERT_EQ(FindAllWith(vm, subject.size()), expected);
             }
             if (RegexBitState::CanRun(program, subject.size())) {
                 RegexBitState bitState(program);
                 bitState.SetSubject(subject);
-                ASSERT_EQ(FindAll(bitState, subject.size()), expected);
+                ASSERT_EQ(FindAllWith(bitState, subject.size()), expected);
                 // Without the step table, as for programs whose table would
                 // be too large.
                 RegexBitState scanning(program, 0);
                 scanning.SetSubject(subject);
-                ASSERT_EQ(FindAll(scanning, subject.size()), expected);
+                ASSERT_EQ(FindAllWith(scanning, subject.size()), expected);
             }
             // Some generated patterns nest loops deeply enough to backtrack
             // exponentially; a search that runs out of steps proves nothing.
             RegexBacktracker backtracker(backtrackProgram);
             backtracker.SetSubject(subject, 2'000'000);
-            auto found = FindAll(backtracker, subject.size());
+            auto found = FindAllWith(backtracker, subject.size());
             if (backtracker.Exhausted()) {
                 ++exhausted;
                 continue;
@@ -201,7 +191,7 @@ TEST(RegexDifferential, SearchesInAnyOrderFindTheSame) {
         SCOPED_TRACE("pattern " + Show(pattern) + " subject " + Show(subject));
         RegexBitState bitState(program);
         bitState.SetSubject(subject);
-        FindAll(bitState, subject.size());
+        FindAllWith(bitState, subject.size());
         for (int s = 0; s < 8; ++s) {
             const std::size_t from = random() % (subject.size() + 1);
             RegexPikeVm vm(program);

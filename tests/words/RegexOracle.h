@@ -202,3 +202,15 @@ private:
     std::u16string_view m_subject;
     std::vector<int> m_slots;
 };
+
+// Every match one of the engine's searchers finds, searching on from the end of
+// each match (one unit further after an empty one), as the oracle does.
+template <typename Engine> std::vector<std::vector<int>> FindAllWith(Engine& engine, std::size_t size) {
+    std::vector<std::vector<int>> matches;
+    std::vector<int> slots;
+    for (std::size_t from = 0; from <= size && engine.Search(from, slots);) {
+        matches.push_back(slots);
+        from = static_cast<std::size_t>(slots[1]) + (slots[1] == slots[0] ? 1 : 0);
+    }
+    return matches;
+}

@@ -340,7 +340,10 @@ LRESULT DuiWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         // The mouse left the window, during a press too (the release will not
         // come here): back to idle.
         m_trackingLeave = false;
-        EndPress();
+        if (m_capture)
+            EndPress();
+        else
+            ReleaseCapture();
         if (m_hover) {
             DuiControl* hover = m_hover;
             DuiDispatch(hover, DuiEvtMouseLeave, 0, 0);
@@ -387,25 +390,30 @@ void DuiWindow::AddDirtyRect(const DuiRect& rect, int mode) {
 }
 
 void DuiWindow::Present(std::optional<DuiRect> rect) {
+    if (Layered()) {
+        PresentLayeredArea(rect ? PixelBounds(*rect) : RECT{0, 0, m_width, m_height});
+        return;
+    }
     if (!m_backBuffer || !m_window)
         return;
     GdiFlush();
-    if (Layered()) {
-        RECT changed = rect ? PixelBounds(*rect) : RECT{0, 0, m_width, m_height};
-        UnionRect(&changed, &changed, &m_composed);
-        m_composed = {};
-        PresentLayered(m_backBuffer.Dc(), changed);
-        return;
-    }
     const DuiRect r = rect.value_or(DuiRect{0, 0, float(m_width), float(m_height)});
     BitBlt(m_windowDc.get(), int(r.x), int(r.y), int(std::ceil(r.width)), int(std::ceil(r.height)),
            m_backBuffer.Dc(), int(r.x), int(r.y), SRCCOPY);
 }
 
 void DuiWindow::PresentComposed() {
-    if (!Layered() || IsRectEmpty(&m_composed))
+    if (Layered() && !IsRectEmpty(&m_composed))
+        PresentLayeredArea({});
+}
+
+void DuiWindow::PresentLayeredArea(RECT area) {
+    if (!m_backBuffer || !m_window)
         return;
-    Present(DuiRect{});
+    GdiFlush();
+    UnionRect(&area, &area, &m_composed);
+    m_composed = {};
+    PresentLayered(m_backBuffer.Dc(), area);
 }
 
 void DuiWindow::NoteComposed(const RECT& area) {

@@ -235,6 +235,8 @@ private:
     bool DisableBlur();
     void DrawAnimationFrame(DibSurface& target, const AnimationFrame& frame);
     void PresentLayered(HDC source) { PresentLayered(source, RECT{0, 0, m_width, m_height}); }
+    // Presents the area and all composed since the last present.
+    void PresentLayeredArea(RECT area);
 
     HWND m_window = nullptr;
     bool m_installed = false;

@@ -138,8 +138,7 @@ void DuiWindow::OnCaptureLost(HWND newOwner) {
         return;
     // Another window took the mouse during a press: the press ends with no click.
     DuiControl* pressed = m_pressed;
-    m_capture = false;
-    m_pressed = nullptr;
+    EndPress();
     if (IsLive(pressed)) {
         DuiDispatch(pressed, DuiEvtMouseLeave, 0, 0);
         if (m_hover == pressed)
